@@ -1,0 +1,44 @@
+// Jobs the optimizer tests share.
+#ifndef KALOMAX_TESTS_OPTIMIZER_TEST_JOBS_H
+#define KALOMAX_TESTS_OPTIMIZER_TEST_JOBS_H
+
+#include "fake_optimizer.h"
+
+#include <cstdint>
+#include <random>
+
+namespace kalomax::test {
+
+inline void AddOrder(FakeOptimizer& job, int32_t typeIndex, double length, int32_t quantity,
+                     const std::string& identifier = "-|")
+{
+    FakeOrder order;
+    order.typeIndex = typeIndex;
+    order.length = length;
+    order.quantity = quantity;
+    order.identifier = identifier;
+    job.orders.push_back(order);
+}
+
+// Several types with many distinct lengths and stubs: too much to search to
+// the end in a fraction of a second.
+inline FakeOptimizer LargeJob()
+{
+    FakeOptimizer job;
+    job.reuseStubs = 1;
+    std::mt19937 random(7);
+    for (int32_t type = 0; type < 6; ++type) {
+        FakeType& stock = job.types[type];
+        stock.defaultLength = 6000;
+        for (int s = 0; s < 25; ++s)
+            stock.stock.push_back({700.0 + 190.0 * s + type, 1 + static_cast<int32_t>(random() % 6)});
+        for (int item = 0; item < 45; ++item)
+            AddOrder(job, type, 150.5 + static_cast<double>(random() % 2700),
+                     20 + static_cast<int32_t>(random() % 60), "ID" + std::to_string(item % 7));
+    }
+    return job;
+}
+
+} // namespace kalomax::test
+
+#endif
