@@ -18,6 +18,9 @@ constexpr int64_t kRefillPatternNodes = 3000;
 constexpr int kMaxIterations = 1500;
 constexpr int kPatience = 400;
 constexpr int64_t kMaxRuinedBars = 8;
+// Items beyond this many are not branched on, only added greedily at the
+// end; this bounds the depth of the pattern search.
+constexpr size_t kMaxBranchItems = 200;
 
 bool IsUnlimited(const BarKind& kind)
 {
@@ -45,8 +48,10 @@ public:
             // A piece that only limited bars can hold outweighs any amount of fill.
             values_[i] = weights_[i] + (critical[i] ? capacity + 1 : 0);
             if (bounds[i] > 0 && weights_[i] <= capacity + kFitTolerance)
-                order_.push_back(i);
+                candidates_.push_back(i);
         }
+        order_.assign(candidates_.begin(),
+                      candidates_.begin() + static_cast<std::ptrdiff_t>(std::min(candidates_.size(), kMaxBranchItems)));
         suffixValue_.assign(order_.size() + 1, 0);
         suffixDensity_.assign(order_.size() + 1, 0);
         for (size_t s = order_.size(); s-- > 0;) {
@@ -128,7 +133,7 @@ private:
         double room = barLength_ + problem_.sawThickness;
         for (size_t i = 0; i < best_.size(); ++i)
             room -= best_[i] * weights_[i];
-        for (size_t i : order_) {
+        for (size_t i : candidates_) {
             int64_t more = std::min<int64_t>(bounds_[i] - best_[i],
                                              room + kFitTolerance >= weights_[i]
                                                  ? static_cast<int64_t>(std::min(
@@ -155,7 +160,8 @@ private:
     int64_t nodeLimit_;
     const SearchControl& control_;
     std::vector<double> weights_, values_;
-    std::vector<size_t> order_;
+    std::vector<size_t> candidates_; // items that fit, longest first
+    std::vector<size_t> order_;      // the ones branched on
     std::vector<double> suffixValue_, suffixDensity_;
     std::vector<int32_t> current_, best_;
     double bestValue_ = 0;
@@ -281,6 +287,27 @@ std::optional<Plan> Recreate(const CuttingProblem& problem, std::vector<int64_t>
     return plan;
 }
 
+// Puts pieces left uncut into the leftovers of bars already cut, longest
+// piece first, so that no uncut piece would fit anywhere in the plan.
+void FillLeftovers(const CuttingProblem& problem, Plan& plan)
+{
+    std::vector<int64_t> uncut = UncutDemand(problem, plan);
+    for (size_t i = 0; i < uncut.size(); ++i) {
+        for (size_t l = 0; l < plan.size() && uncut[i] > 0; ++l) {
+            std::vector<int32_t> more = plan[l].pieces;
+            ++more[i];
+            if (!FitsOnBar(problem, more, problem.kinds[plan[l].kind].length))
+                continue;
+            const int64_t bars = std::min(plan[l].barCount, uncut[i]);
+            uncut[i] -= bars;
+            plan[l].barCount -= bars;
+            plan.push_back(Layout{plan[l].kind, std::move(more), bars});
+        }
+    }
+    plan.erase(std::remove_if(plan.begin(), plan.end(), [](const Layout& l) { return l.barCount <= 0; }),
+               plan.end());
+}
+
 // Moves every bar to the shortest length that holds its pieces, longest
 // contents first; this gives the least total bar length for the contents.
 // Leaves the plan as it is if the bars do not go round (they always do for a
@@ -331,6 +358,7 @@ public:
             std::optional<Plan> plan = Recreate(problem, problem.demand, available, options, control);
             if (!plan)
                 return std::nullopt;
+            FillLeftovers(problem, *plan);
             ShortenBars(problem, *plan);
             NormalizePlan(*plan);
             const PlanScore score = ScorePlan(problem, *plan);
@@ -371,6 +399,7 @@ public:
             if (!refill)
                 break;
             candidate.insert(candidate.end(), refill->begin(), refill->end());
+            FillLeftovers(problem, candidate);
             ShortenBars(problem, candidate);
             NormalizePlan(candidate);
             PlanScore score = ScorePlan(problem, candidate);
