@@ -15,8 +15,8 @@ namespace {
 // same work and gives the same plan unless the time limit cuts it short.
 constexpr int64_t kInitialPatternNodes = 20000;
 constexpr int64_t kRefillPatternNodes = 3000;
-constexpr int kMaxIterations = 1500;
-constexpr int kPatience = 400;
+constexpr int kMaxIterations = 4000;
+constexpr int kPatience = 1000;
 constexpr int64_t kMaxRuinedBars = 8;
 // Items beyond this many are not branched on, only added greedily at the
 // end; this bounds the depth of the pattern search.
@@ -287,25 +287,69 @@ std::optional<Plan> Recreate(const CuttingProblem& problem, std::vector<int64_t>
     return plan;
 }
 
-// Puts pieces left uncut into the leftovers of bars already cut, longest
-// piece first, so that no uncut piece would fit anywhere in the plan.
-void FillLeftovers(const CuttingProblem& problem, Plan& plan)
+// Puts `pieces` (per item) into the leftovers of the bars of `plan`, longest
+// piece first, each into the bar it leaves the shortest leftover on; what
+// fits nowhere stays in `pieces`.
+void PlaceInLeftovers(const CuttingProblem& problem, Plan& plan, std::vector<int64_t>& pieces)
 {
-    std::vector<int64_t> uncut = UncutDemand(problem, plan);
-    for (size_t i = 0; i < uncut.size(); ++i) {
-        for (size_t l = 0; l < plan.size() && uncut[i] > 0; ++l) {
-            std::vector<int32_t> more = plan[l].pieces;
+    // Length each layout's bar needs now (0 for a bar without pieces).
+    std::vector<double> required;
+    for (const Layout& layout : plan)
+        required.push_back(RequiredLength(problem, layout.pieces));
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const double piece = problem.pieceLengths[i];
+        while (pieces[i] > 0) {
+            size_t bestLayout = plan.size();
+            double bestLeftover = 0;
+            for (size_t l = 0; l < plan.size(); ++l) {
+                if (plan[l].barCount <= 0)
+                    continue;
+                const double length = problem.kinds[plan[l].kind].length;
+                const double leftover =
+                    length - required[l] - piece - (required[l] > 0 ? problem.sawThickness : 0);
+                if (leftover < -kFitTolerance)
+                    continue;
+                if (bestLayout == plan.size() || leftover < bestLeftover) {
+                    bestLayout = l;
+                    bestLeftover = leftover;
+                }
+            }
+            if (bestLayout == plan.size())
+                break;
+            std::vector<int32_t> more = plan[bestLayout].pieces;
             ++more[i];
-            if (!FitsOnBar(problem, more, problem.kinds[plan[l].kind].length))
-                continue;
-            const int64_t bars = std::min(plan[l].barCount, uncut[i]);
-            uncut[i] -= bars;
-            plan[l].barCount -= bars;
-            plan.push_back(Layout{plan[l].kind, std::move(more), bars});
+            if (!FitsOnBar(problem, more, problem.kinds[plan[bestLayout].kind].length))
+                break; // rounding disagreement: leave it
+            const int64_t bars = std::min(plan[bestLayout].barCount, pieces[i]);
+            pieces[i] -= bars;
+            plan[bestLayout].barCount -= bars;
+            const int32_t kind = plan[bestLayout].kind;
+            required.push_back(RequiredLength(problem, more));
+            plan.push_back(Layout{kind, std::move(more), bars});
         }
     }
     plan.erase(std::remove_if(plan.begin(), plan.end(), [](const Layout& l) { return l.barCount <= 0; }),
                plan.end());
+}
+
+// Puts pieces left uncut into the leftovers of bars already cut, so that no
+// uncut piece would fit anywhere in the plan.
+void FillLeftovers(const CuttingProblem& problem, Plan& plan)
+{
+    std::vector<int64_t> uncut = UncutDemand(problem, plan);
+    PlaceInLeftovers(problem, plan, uncut);
+}
+
+// How unevenly the bars are filled (sum of squared fill ratios): higher means
+// fuller bars next to emptier ones, which is the way towards fewer bars.
+double Concentration(const CuttingProblem& problem, const Plan& plan)
+{
+    double sum = 0;
+    for (const Layout& layout : plan) {
+        const double ratio = RequiredLength(problem, layout.pieces) / problem.kinds[layout.kind].length;
+        sum += static_cast<double>(layout.barCount) * ratio * ratio;
+    }
+    return sum;
 }
 
 // Moves every bar to the shortest length that holds its pieces, longest
@@ -377,6 +421,7 @@ public:
         PlanScore currentScore = ScorePlan(problem, current);
         Plan best = current;
         PlanScore bestScore = currentScore;
+        double currentConcentration = Concentration(problem, current);
         Noise noise(0x4b616c6fu);
         int sinceBest = 0;
         for (int iteration = 0; iteration < kMaxIterations && sinceBest < kPatience; ++iteration) {
@@ -388,6 +433,8 @@ public:
             Plan candidate = current;
             std::vector<int64_t> freed = UncutDemand(problem, candidate);
             const int64_t ruined = Ruin(problem, candidate, freed, noise);
+            if (noise.Below(2) == 0)
+                PlaceInLeftovers(problem, candidate, freed);
             RecreateOptions options;
             options.noise = &noise;
             options.nodeLimit = kRefillPatternNodes;
@@ -403,10 +450,16 @@ public:
             ShortenBars(problem, candidate);
             NormalizePlan(candidate);
             PlanScore score = ScorePlan(problem, candidate);
+            const double concentration = Concentration(problem, candidate);
             ++sinceBest;
-            if (ComparePlanScores(score, currentScore) <= 0) {
+            const int comparison = ComparePlanScores(score, currentScore);
+            // Among equal plans, move towards fuller and emptier bars, with an
+            // occasional sideways step.
+            if (comparison < 0 ||
+                (comparison == 0 && (concentration >= currentConcentration - 1e-12 || noise.Below(10) == 0))) {
                 current = std::move(candidate);
                 currentScore = score;
+                currentConcentration = concentration;
                 if (ComparePlanScores(score, bestScore) < 0) {
                     best = current;
                     bestScore = score;

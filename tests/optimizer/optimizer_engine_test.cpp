@@ -374,9 +374,7 @@ TEST(OptimizerEngine, SameJobGivesTheSamePlan)
     double sawThickness = 0;
     FakeOptimizer first = RandomJob(1234, sawThickness);
     FakeOptimizer second = first;
-    FakeOptimizer large = LargeJob();
-    large.types.erase(large.types.begin(), std::next(large.types.begin(), 4));
-    std::erase_if(large.orders, [](const FakeOrder& o) { return o.typeIndex < 4; });
+    FakeOptimizer large = LargeJob(1, 20);
     FakeOptimizer largeAgain = large;
     ASSERT_EQ(RunEngine(first, sawThickness), KX_OPTIMIZER_DONE);
     ASSERT_EQ(RunEngine(second, sawThickness), KX_OPTIMIZER_DONE);

@@ -22,17 +22,17 @@ inline void AddOrder(FakeOptimizer& job, int32_t typeIndex, double length, int32
 
 // Several types with many distinct lengths and stubs: too much to search to
 // the end in a fraction of a second.
-inline FakeOptimizer LargeJob()
+inline FakeOptimizer LargeJob(int32_t types = 6, int items = 45)
 {
     FakeOptimizer job;
     job.reuseStubs = 1;
     std::mt19937 random(7);
-    for (int32_t type = 0; type < 6; ++type) {
+    for (int32_t type = 0; type < types; ++type) {
         FakeType& stock = job.types[type];
         stock.defaultLength = 6000;
         for (int s = 0; s < 25; ++s)
             stock.stock.push_back({700.0 + 190.0 * s + type, 1 + static_cast<int32_t>(random() % 6)});
-        for (int item = 0; item < 45; ++item)
+        for (int item = 0; item < items; ++item)
             AddOrder(job, type, 150.5 + static_cast<double>(random() % 2700),
                      20 + static_cast<int32_t>(random() % 60), "ID" + std::to_string(item % 7));
     }
