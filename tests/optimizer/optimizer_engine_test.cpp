@@ -141,6 +141,7 @@ INSTANTIATE_TEST_SUITE_P(
                   1, 6000, 0},
         SmallCase{"ItemsOfNoQuantityAskForNothing", {Order(1000, 0), Order(2000, -3)}, Bars(6000), 0, 0, 0, 0,
                   0},
+        SmallCase{"HugeQuantity", {Order(1000, 2000000000)}, Bars(6000), 0, 0, 333333334, 2000000004000.0, 0},
         SmallCase{"ZeroLengthPiecesAreNotCut", {Order(0, 2), Order(1000, 1)}, Bars(6000), 0, 3, 1, 6000, 2}),
     [](const testing::TestParamInfo<SmallCase>& info) { return std::string(info.param.name); });
 
@@ -244,6 +245,19 @@ TEST(OptimizerEngine, RandomJobsGiveValidPlans)
         ASSERT_EQ(RunEngine(job, sawThickness), KX_OPTIMIZER_DONE) << "seed " << seed;
         EXPECT_EQ(Faults(ValidatePlan(job, sawThickness)), "") << "seed " << seed;
     }
+}
+
+TEST(OptimizerEngine, ManyDistinctLengthsGiveAValidPlan)
+{
+    FakeOptimizer job;
+    job.reuseStubs = 1;
+    job.types[0] = Bars(6000, {{2000, 3}, {4500, 2}});
+    for (int i = 0; i < 250; ++i) // more than the knapsack branches on
+        AddOrder(job, 0, 20.0 + 12.5 * i, 1 + i % 3);
+    ASSERT_EQ(RunEngine(job, 2, 1000ms), KX_OPTIMIZER_DONE);
+    EXPECT_EQ(Faults(ValidatePlan(job, 2)), "");
+    EXPECT_EQ(job.plan.at(0).items.size(), 250u);
+    EXPECT_EQ(Figures(job, 0, 2).uncutPieces, 0);
 }
 
 // The least (uncut pieces, bar length, new bar length) over every way to lay
