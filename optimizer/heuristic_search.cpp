@@ -383,6 +383,59 @@ void ShortenBars(const CuttingProblem& problem, Plan& plan)
     plan = std::move(result);
 }
 
+// Best-fit decreasing, piece by piece: each piece, longest first, goes on
+// the open bar it leaves the shortest leftover on, else on a new bar of the
+// longest length still available. Only for jobs of a few thousand pieces.
+constexpr int64_t kMaxBestFitPieces = 5000;
+
+std::optional<Plan> BestFitDecreasing(const CuttingProblem& problem, const SearchControl& control)
+{
+    std::vector<int64_t> available(problem.kinds.size());
+    for (size_t k = 0; k < available.size(); ++k)
+        available[k] = problem.kinds[k].available;
+    Plan plan;
+    std::vector<double> required;
+    for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
+        const double piece = problem.pieceLengths[i];
+        for (int64_t n = 0; n < problem.demand[i]; ++n) {
+            if (control.StopRequested())
+                return std::nullopt;
+            size_t bestBar = plan.size();
+            double bestLeftover = 0;
+            for (size_t b = 0; b < plan.size(); ++b) {
+                const double leftover =
+                    problem.kinds[plan[b].kind].length - required[b] - piece - problem.sawThickness;
+                if (leftover >= -kFitTolerance && (bestBar == plan.size() || leftover < bestLeftover)) {
+                    bestBar = b;
+                    bestLeftover = leftover;
+                }
+            }
+            if (bestBar == plan.size()) {
+                size_t kind = problem.kinds.size();
+                for (size_t k = problem.kinds.size(); k-- > 0 && kind == problem.kinds.size();)
+                    if (available[k] > 0 && piece <= problem.kinds[k].length + kFitTolerance)
+                        kind = k;
+                if (kind == problem.kinds.size())
+                    break; // no bar left holds this length
+                --available[kind];
+                plan.push_back(Layout{static_cast<int32_t>(kind),
+                                      std::vector<int32_t>(problem.pieceLengths.size(), 0), 1});
+                required.push_back(-problem.sawThickness);
+                bestBar = plan.size() - 1;
+            }
+            std::vector<int32_t> more = plan[bestBar].pieces;
+            ++more[i];
+            if (!FitsOnBar(problem, more, problem.kinds[plan[bestBar].kind].length))
+                break; // rounding disagreement: leave the rest of this item
+            plan[bestBar].pieces = std::move(more);
+            required[bestBar] += piece + problem.sawThickness;
+        }
+    }
+    plan.erase(std::remove_if(plan.begin(), plan.end(), [](const Layout& l) { return PieceCount(l.pieces) == 0; }),
+               plan.end());
+    return plan;
+}
+
 class HeuristicSearch final : public ILayoutSearch {
 public:
     std::optional<Plan> BuildInitialPlan(const CuttingProblem& problem,
@@ -407,6 +460,22 @@ public:
             NormalizePlan(*plan);
             const PlanScore score = ScorePlan(problem, *plan);
             if (!best || ComparePlanScores(score, bestScore) < 0) {
+                best = std::move(plan);
+                bestScore = score;
+            }
+        }
+        int64_t pieces = 0;
+        for (int64_t d : problem.demand)
+            pieces += d;
+        if (pieces <= kMaxBestFitPieces && !control.ShouldEnd()) {
+            std::optional<Plan> plan = BestFitDecreasing(problem, control);
+            if (!plan)
+                return std::nullopt;
+            FillLeftovers(problem, *plan);
+            ShortenBars(problem, *plan);
+            NormalizePlan(*plan);
+            const PlanScore score = ScorePlan(problem, *plan);
+            if (ComparePlanScores(score, bestScore) < 0) {
                 best = std::move(plan);
                 bestScore = score;
             }
