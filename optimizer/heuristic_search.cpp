@@ -182,11 +182,6 @@ private:
     std::mt19937 engine_;
 };
 
-// Lays `demand` out on the bars in `available`, repeatedly choosing the
-// bar layout that fills its bar best and cutting it as often as the demand
-// and the stock allow. Pieces that only limited bars can hold are placed
-// first, longest first. `noise` (may be null) perturbs the choice.
-// Returns nothing when a stop is requested.
 struct RecreateOptions {
     // Pieces that only limited bars can hold count before any fill, so that
     // as many of them as possible are cut; without it a bar is simply filled best.
@@ -199,6 +194,12 @@ struct RecreateOptions {
     int64_t nodeLimit = kInitialPatternNodes;
 };
 
+// Lays `demand` out on the bars in `available`, repeatedly choosing the
+// bar layout that fills its bar best and cutting it as often as the demand
+// and the stock allow. Pieces that only limited bars can hold are placed
+// first, longest first. The options' noise (may be null) perturbs
+// the choice.
+// Returns nothing when a stop is requested.
 std::optional<Plan> Recreate(const CuttingProblem& problem, std::vector<int64_t> demand,
                              std::vector<int64_t> available, const RecreateOptions& options,
                              const SearchControl& control)
