@@ -7,6 +7,7 @@
 #include "layout_search.h"
 #include "optimizer_abi.h"
 
+#include <algorithm>
 #include <atomic>
 #include <chrono>
 #include <map>
@@ -63,7 +64,12 @@ public:
 
     // Time for one whole Run; when it is over the search ends with the best
     // plan found and the types not yet searched get their first plan.
-    void SetTimeLimit(std::chrono::milliseconds limit) { timeLimit_ = limit; }
+    // A limit of 0 or less gives every type its first plan only.
+    void SetTimeLimit(std::chrono::milliseconds limit)
+    {
+        // Bounded so that now + limit cannot overflow the clock (about 115 days).
+        timeLimit_ = std::clamp(limit, std::chrono::milliseconds(0), std::chrono::milliseconds(10'000'000'000));
+    }
     std::chrono::milliseconds TimeLimit() const { return timeLimit_; }
 
     // Progress callback (may be null) on the scale of the job's total pieces.

@@ -479,5 +479,16 @@ TEST(OptimizerEngine, TimeLimitEndsTheSearchWithACompletePlan)
     EXPECT_EQ(Faults(ValidatePlan(job, 3)), "");
 }
 
+TEST(OptimizerEngine, ExtremeTimeLimitsStillGiveCompletePlans)
+{
+    for (auto limit : {std::chrono::milliseconds(0), std::chrono::milliseconds(-5),
+                       std::chrono::milliseconds::max()}) {
+        double sawThickness = 0;
+        FakeOptimizer job = RandomJob(99, sawThickness);
+        EXPECT_EQ(RunEngine(job, sawThickness, limit), KX_OPTIMIZER_DONE);
+        EXPECT_EQ(Faults(ValidatePlan(job, sawThickness)), "");
+    }
+}
+
 } // namespace
 } // namespace kalomax::test
