@@ -383,6 +383,31 @@ TEST(OptimizerEngine, TinyJobsMatchTheExhaustiveOptimum)
     }
 }
 
+// Bars cut into random pieces and the pieces ordered: the best plan uses
+// exactly as many bars again.
+TEST(OptimizerEngine, FindsPerfectPackingsOfMidSizeJobs)
+{
+    for (uint32_t seed = 1; seed <= 10; ++seed) {
+        std::mt19937 random(seed);
+        FakeOptimizer job;
+        job.types[0] = Bars(6000);
+        const int bars = 30;
+        for (int b = 0; b < bars; ++b) {
+            std::vector<int> cuts{0, 600};
+            const int parts = 2 + static_cast<int>(random() % 4);
+            for (int p = 1; p < parts; ++p)
+                cuts.push_back(1 + static_cast<int>(random() % 599));
+            std::sort(cuts.begin(), cuts.end());
+            for (size_t p = 1; p < cuts.size(); ++p)
+                if (cuts[p] > cuts[p - 1])
+                    AddOrder(job, 0, 10.0 * (cuts[p] - cuts[p - 1]), 1);
+        }
+        ASSERT_EQ(RunEngine(job, 0), KX_OPTIMIZER_DONE);
+        EXPECT_EQ(Faults(ValidatePlan(job, 0)), "") << "seed " << seed;
+        EXPECT_EQ(Figures(job, 0, 0).bars, bars) << "seed " << seed;
+    }
+}
+
 TEST(OptimizerEngine, SameJobGivesTheSamePlan)
 {
     double sawThickness = 0;
