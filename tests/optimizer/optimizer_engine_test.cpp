@@ -112,6 +112,8 @@ INSTANTIATE_TEST_SUITE_P(
         SmallCase{"PieceLongerThanEveryBarStaysUncut", {Order(7000, 2), Order(1000, 1)}, Bars(6000), 1, 0, 1,
                   6000, 2},
         SmallCase{"ShortStubsBeatANewBar", {Order(2400, 2)}, Bars(6000, {{2500, 2}}), 1, 0, 2, 5000, 0, 0},
+        SmallCase{"StockBeatsNewBarsOfTheSameTotal", {Order(2900, 2)}, Bars(6000, {{3000, 2}}), 1, 0, 2, 6000,
+                  0, 0},
         SmallCase{"StubsAreLeftAloneWithoutReuse", {Order(2400, 2)}, Bars(6000, {{2500, 2}}), 0, 0, 1, 6000,
                   0, 6000},
         SmallCase{"NeverMoreStubsThanInStock", {Order(2400, 3)}, Bars(6000, {{2500, 1}}), 1, 0, 2, 8500, 0,
