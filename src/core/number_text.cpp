@@ -55,7 +55,7 @@ std::string NumberToText(double value, int decimals)
     std::string text;
     if (value < 0) {
         // A negative value writes a minus sign and the digits of its magnitude.
-        text = "-";
+        text.push_back('-');
         value = -value;
     }
     // The nudge lifts a value that reads back a few units in the last place below a digit
