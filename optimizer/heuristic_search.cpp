@@ -445,9 +445,20 @@ public:
         std::vector<int64_t> available(problem.kinds.size());
         for (size_t k = 0; k < available.size(); ++k)
             available[k] = problem.kinds[k].available;
-        // Both ways of treating scarce pieces; the better plan is the start.
         std::optional<Plan> best;
         PlanScore bestScore;
+        // Polishes a starting plan and keeps it when it beats the best so far.
+        auto consider = [&](Plan plan) {
+            FillLeftovers(problem, plan);
+            ShortenBars(problem, plan);
+            NormalizePlan(plan);
+            const PlanScore score = ScorePlan(problem, plan);
+            if (!best || ComparePlanScores(score, bestScore) < 0) {
+                best = std::move(plan);
+                bestScore = score;
+            }
+        };
+        // Both ways of treating scarce pieces; the better plan is the start.
         for (bool preferScarcePieces : {true, false}) {
             if (best && control.ShouldEnd())
                 break;
@@ -456,14 +467,7 @@ public:
             std::optional<Plan> plan = Recreate(problem, problem.demand, available, options, control);
             if (!plan)
                 return std::nullopt;
-            FillLeftovers(problem, *plan);
-            ShortenBars(problem, *plan);
-            NormalizePlan(*plan);
-            const PlanScore score = ScorePlan(problem, *plan);
-            if (!best || ComparePlanScores(score, bestScore) < 0) {
-                best = std::move(plan);
-                bestScore = score;
-            }
+            consider(std::move(*plan));
         }
         int64_t pieces = 0;
         for (int64_t d : problem.demand)
@@ -472,14 +476,7 @@ public:
             std::optional<Plan> plan = BestFitDecreasing(problem, control);
             if (!plan)
                 return std::nullopt;
-            FillLeftovers(problem, *plan);
-            ShortenBars(problem, *plan);
-            NormalizePlan(*plan);
-            const PlanScore score = ScorePlan(problem, *plan);
-            if (ComparePlanScores(score, bestScore) < 0) {
-                best = std::move(plan);
-                bestScore = score;
-            }
+            consider(std::move(*plan));
         }
         return best;
     }
