@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <filesystem>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -74,8 +75,8 @@ std::optional<std::string_view> ReadBytes(std::string_view bytes, std::size_t& o
 }
 
 // Splits a whole backup into its members. Nothing when the backup is empty, ends inside a
-// member, or names a member that is not a bare file name: such a backup is not restored
-// at all, so it can never destroy the inventory it was meant to replace.
+// member, or names a member that is not a bare file name or is a sub-folder: such a backup
+// is not restored at all, so it can never destroy the inventory it was meant to replace.
 std::optional<std::vector<MEMBER>> ParseBackup(std::string_view bytes)
 {
     std::vector<MEMBER> members;
@@ -86,7 +87,9 @@ std::optional<std::vector<MEMBER>> ParseBackup(std::string_view bytes)
             return std::nullopt;
         }
         const std::optional<std::string_view> name = ReadBytes(bytes, offset, *nameSize);
-        if (!name || !IsBareFileName(*name)) {
+        // A name of a sub-folder ("backup", "orders", ...) could never be written either.
+        if (!name || !IsBareFileName(*name) ||
+            std::filesystem::is_directory(ProgramFilePath("", std::string(*name)))) {
             return std::nullopt;
         }
         const std::optional<std::uint32_t> contentSize = ReadU32(bytes, offset);

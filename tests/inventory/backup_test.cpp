@@ -140,6 +140,7 @@ TEST_F(BackupTest, DamagedOrHostileBackupChangesNoFile)
         {"empty name", good + Member("", "evil")},
         {"NUL in name", good + Member(std::string("a\0b", 3), "evil")},
         {"name too long", good + Member(std::string(256, 'n'), "evil")},
+        {"sub-folder", good + Member("backup", "evil")},
         {"huge sizes", U32(0xFFFFFFFFu) + "bfm"},
     };
     const std::map<std::string, std::string> before = Files();
