@@ -51,8 +51,8 @@ public:
     const std::vector<TOB_RESULT>& Sequence() const;
 
     // Raises when a record breaks what every consumer relies on: a pieces sequence that
-    // is not one entry per item, negative counts or lengths, a layout whose pieces do not
-    // fit the used length, or a type index outside [0, typeCount).
+    // is not one entry per item, negative or non-finite counts and lengths, or a type
+    // index outside [0, typeCount).
     void Validate(int typeCount) const;
 
 private:
