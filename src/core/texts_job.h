@@ -17,3 +17,7 @@ inline constexpr const char* kOrderFilesFilter = "Order Files (*.odr)";
 inline constexpr char T_STOCK_INVALID[2][32] = {"Stock is invalid!", "Stocul este invalid"};
 inline constexpr char T_PLAN_INVALID[2][256] = {
     "The optimizer returned an invalid cutting plan!", "Optimizatorul a returnat un plan de taiere invalid!"};
+
+// The optimizer.
+inline constexpr char T_CANNOT_OPTIMIZE[2][42] = {"Cannot optimize!", "Optimizarea nu poate fi aplicata!"};
+inline constexpr char T_JOB_NOT_LAUNCHED[2][42] = {"Job could not be launched!", "Proiectul nu poate fi lansat!"};

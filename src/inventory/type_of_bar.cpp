@@ -10,7 +10,8 @@ unsigned char UpperByte(char c)
     return byte >= 'a' && byte <= 'z' ? static_cast<unsigned char>(byte - 'a' + 'A') : byte;
 }
 
-// Negative, zero or positive like strcmp, ignoring letter case.
+}  // namespace
+
 int CompareIgnoringCase(const std::string& a, const std::string& b)
 {
     const std::size_t common = a.size() < b.size() ? a.size() : b.size();
@@ -26,8 +27,6 @@ int CompareIgnoringCase(const std::string& a, const std::string& b)
     }
     return a.size() < b.size() ? -1 : 1;
 }
-
-}  // namespace
 
 bool TypeOfBarLess(const TYPE_OF_BAR& a, const TYPE_OF_BAR& b)
 {

@@ -18,6 +18,10 @@ struct TYPE_OF_BAR {
     Length defaultLength = 0;    // the length of a new bar
 };
 
+// Negative, zero or positive like strcmp, ignoring letter case (C-locale upper-casing of
+// unsigned bytes; a string that ends first is the smaller).
+int CompareIgnoringCase(const std::string& a, const std::string& b);
+
 // The order of the list of types of bars: profile code, then material, then color, each
 // compared ignoring letter case (C-locale upper-casing, unsigned bytes; a string that ends
 // first is the smaller). Two records are the same type when neither is less.

@@ -11,6 +11,7 @@
 class CGlobalData;
 class COptimizer;
 class COptimizerLibrary;
+class CProgressDelegate;
 
 // The path of the optimizer library beside the program ("demo.so", "demo.dll" on Windows).
 std::string OptimizerLibraryPath();
@@ -46,14 +47,18 @@ public:
     void Wait();
     bool IsFinished() const { return m_finished.load(); }
     bool WasStopped() const { return m_stopped.load(); }
-    // The plan; read it only once the run has finished.
+    // The plan; read it only once the run has finished. Raises when the library handed
+    // back a plan that breaks its rules (or one that could not be stored whole).
     const CuttingPlan& Plan() const;
     int OrderCount() const;
 
 private:
     std::unique_ptr<COptimizer> m_optimizer;
     std::unique_ptr<COptimizerLibrary> m_library;
+    std::unique_ptr<CProgressDelegate> m_progress;
     long long m_totalPieces = 0;
+    int m_typeCount = 0;
+    std::string m_planError;
     std::thread m_worker;
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_stopped{false};
