@@ -5,7 +5,14 @@
 const char* const kCliUsage =
     "usage: kalomax-cli [--data DIR] [--unit N] [--precision N] [--saw TEXT] [--currency TEXT]\n"
     "                   [--language 0|1] COMMAND\n"
-    "  convert (--to-text MM... [--report-form] | --to-mm TEXT...)\n";
+    "  optimize JOB.odr [--report FILE] [--sections LIST] [--reuse-stubs] [--update-inventory]\n"
+    "                   [--plan-json FILE] [--time-limit SECONDS]\n"
+    "  inventory-report FILE [--sections LIST]\n"
+    "  backup FILE\n"
+    "  restore FILE\n"
+    "  convert (--to-text MM... [--report-form] | --to-mm TEXT...)\n"
+    "sections: job-info,settings,statistics,layouts,costs,bars-to-buy (optimize),\n"
+    "          stock-info,stock-details,total-cost,bars-to-buy (inventory-report), all or none\n";
 
 int ParseIntOption(const std::string& option, const std::string& text, int low, int high)
 {

@@ -19,6 +19,8 @@ double ParseMillimetres(const std::string& text)
     return value;
 }
 
+}  // namespace
+
 // The shortest text that reads back as exactly the same number.
 std::string ShortestText(double value)
 {
@@ -26,8 +28,6 @@ std::string ShortestText(double value)
     const auto [last, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
     return error == std::errc() ? std::string(buffer, last) : std::string("0");
 }
-
-}  // namespace
 
 int RunConvertCommand(const std::vector<std::string>& arguments, std::ostream& out)
 {

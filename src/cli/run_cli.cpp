@@ -1,6 +1,9 @@
 #include "cli/run_cli.h"
 
 #include "cli/cli_arguments.h"
+#include "cli/cli_platform.h"
+#include "cli/inventory_commands.h"
+#include "cli/optimize_command.h"
 #include "cli/convert_command.h"
 #include "cli/ini_settings_store.h"
 #include "core/exception.h"
@@ -31,10 +34,23 @@ void ApplySettings(const CLI_SETTINGS& options)
     }
 }
 
-int RunCommand(const CLI_ARGUMENTS& parsed, std::ostream& out)
+int RunCommand(const CLI_ARGUMENTS& parsed, std::ostream& out, std::ostream& err)
 {
+    CCliPlatform platform(err);
     if (parsed.command == "convert") {
         return RunConvertCommand(parsed.rest, out);
+    }
+    if (parsed.command == "optimize") {
+        return RunOptimizeCommand(parsed.rest, platform, out);
+    }
+    if (parsed.command == "inventory-report") {
+        return RunInventoryReportCommand(parsed.rest, out);
+    }
+    if (parsed.command == "backup") {
+        return RunBackupCommand(parsed.rest, out);
+    }
+    if (parsed.command == "restore") {
+        return RunRestoreCommand(parsed.rest, out);
     }
     throw CUsageError("unknown command " + parsed.command);
 }
@@ -65,7 +81,7 @@ int RunCli(const std::vector<std::string>& arguments, const std::string& executa
         SetProgramFolder(parsed.settings.dataFolder.value_or(executableFolder));
         const CSettingsScope settings(CIniSettingsStore::DefaultPath());
         ApplySettings(parsed.settings);
-        return RunCommand(parsed, out);
+        return RunCommand(parsed, out, err);
     } catch (const CUsageError& error) {
         err << "kalomax-cli: " << error.what() << '\n' << kCliUsage;
         return 2;
