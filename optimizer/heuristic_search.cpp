@@ -1,3 +1,4 @@
+#include "column_generation.h"
 #include "layout_search.h"
 #include "plan_score.h"
 
@@ -15,8 +16,6 @@ namespace {
 // same work and gives the same plan unless the time limit cuts it short.
 constexpr int64_t kInitialPatternNodes = 20000;
 constexpr int64_t kRefillPatternNodes = 3000;
-constexpr int kMaxIterations = 4000;
-constexpr int kPatience = 1000;
 constexpr int64_t kMaxRuinedBars = 8;
 // Items beyond this many are not branched on, only added greedily at the
 // end; this bounds the depth of the pattern search.
@@ -439,6 +438,8 @@ std::optional<Plan> BestFitDecreasing(const CuttingProblem& problem, const Searc
 
 class HeuristicSearch final : public ILayoutSearch {
 public:
+    HeuristicSearch(int maxIterations, int patience) : maxIterations_(maxIterations), patience_(patience) {}
+
     std::optional<Plan> BuildInitialPlan(const CuttingProblem& problem,
                                          const SearchControl& control) override
     {
@@ -491,10 +492,10 @@ public:
         double currentConcentration = Concentration(problem, current);
         Noise noise(0x4b616c6fu);
         int sinceBest = 0;
-        for (int iteration = 0; iteration < kMaxIterations && sinceBest < kPatience; ++iteration) {
+        for (int iteration = 0; iteration < maxIterations_ && sinceBest < patience_; ++iteration) {
             if (control.ShouldEnd())
                 break;
-            control.ReportProgress(static_cast<double>(iteration) / kMaxIterations);
+            control.ReportProgress(static_cast<double>(iteration) / maxIterations_);
             if (current.empty())
                 break;
             Plan candidate = current;
@@ -539,6 +540,8 @@ public:
     }
 
 private:
+    int maxIterations_, patience_;
+
     // Takes a few bars out of the plan and adds their pieces to `freed`:
     // either the bars with the longest leftovers or bars picked at random.
     // Returns the number of bars taken out.
@@ -583,9 +586,14 @@ private:
 
 } // namespace
 
-std::unique_ptr<ILayoutSearch> MakeHeuristicSearch()
+LowerBound ILayoutSearch::LastLowerBound() const
 {
-    return std::make_unique<HeuristicSearch>();
+    return {};
+}
+
+std::unique_ptr<ILayoutSearch> MakeHeuristicSearch(int maxIterations, int patience)
+{
+    return std::make_unique<HeuristicSearch>(std::max(0, maxIterations), std::max(1, patience));
 }
 
 } // namespace kalomax::optimizer

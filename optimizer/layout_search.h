@@ -16,6 +16,8 @@
 
 namespace kalomax::optimizer {
 
+struct LowerBound;
+
 using SearchClock = std::chrono::steady_clock;
 
 // What a search may ask while it runs: whether to end, and where to report
@@ -60,11 +62,19 @@ public:
     // result is invalid or worse.
     virtual Plan Improve(const CuttingProblem& problem, const Plan& initial,
                          const SearchControl& control) = 0;
+
+    // The lower bound the last Improve proved (nothing known by default).
+    virtual LowerBound LastLowerBound() const;
 };
 
 // Constructive heuristic (repeated best-filling bar layouts), then ruin and
 // recreate local search with bounded knapsack refills.
-std::unique_ptr<ILayoutSearch> MakeHeuristicSearch();
+// The work limits bound the improvement: at most `maxIterations` steps, and
+// it ends after `patience` steps without a better plan.
+std::unique_ptr<ILayoutSearch> MakeHeuristicSearch(int maxIterations = 4000, int patience = 1000);
+
+// Column generation where the bars have one length, else the heuristic search.
+std::unique_ptr<ILayoutSearch> MakeColumnGenerationSearch();
 
 } // namespace kalomax::optimizer
 

@@ -237,11 +237,30 @@ CuttingProblem MakeProblem(const JobType& type, bool reuseStubs, double sawThick
     return problem;
 }
 
-COptimizerEngine::COptimizerEngine() : search_(MakeHeuristicSearch()) {}
+static TypeResult Assess(const CuttingProblem& problem, const Plan& plan, const LowerBound& bound)
+{
+    TypeResult result;
+    result.bound = bound;
+    const PlanScore score = ScorePlan(problem, plan);
+    for (const Layout& layout : plan)
+        result.bars += layout.barCount;
+    result.barLength = score.barLength;
+    result.uncutPieces = score.uncutPieces;
+    if (bound.known && score.uncutPieces == 0) {
+        if (bound.bars >= 0)
+            result.provenOptimal = result.bars <= bound.bars;
+        else
+            result.provenOptimal = score.barLength <= bound.barLength + 1e-6 + 1e-12 * bound.barLength;
+    }
+    return result;
+}
+
+COptimizerEngine::COptimizerEngine() : search_(MakeColumnGenerationSearch()) {}
 
 int32_t COptimizerEngine::Run(IOptimizer& optimizer, double sawThickness)
 {
     const SearchClock::time_point deadline = SearchClock::now() + timeLimit_;
+    results_.clear();
     const Job job = ReadJob(optimizer);
     Progress progress(progress_, job.totalPieces);
 
@@ -285,14 +304,18 @@ int32_t COptimizerEngine::Run(IOptimizer& optimizer, double sawThickness)
             return KX_OPTIMIZER_STOPPED; // nothing of this type is delivered
         Plan best = IsValidPlan(problem, *initial) ? std::move(*initial) : Plan{};
         progress.Report(done + progressWeight * 0.1);
+        LowerBound bound;
         if (!control.ShouldEnd()) {
             Plan improved = search_->Improve(problem, best, control);
+            bound = search_->LastLowerBound();
             if (IsValidPlan(problem, improved) &&
                 ComparePlanScores(ScorePlan(problem, improved), ScorePlan(problem, best)) < 0)
                 best = std::move(improved);
         }
         NormalizePlan(best);
         Deliver(optimizer, type, problem, best);
+        results_.push_back(Assess(problem, best, bound));
+        results_.back().typeIndex = type.typeIndex;
         done += progressWeight;
         progress.Report(done);
     }

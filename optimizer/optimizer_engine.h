@@ -3,6 +3,7 @@
 #ifndef KALOMAX_OPTIMIZER_OPTIMIZER_ENGINE_H
 #define KALOMAX_OPTIMIZER_OPTIMIZER_ENGINE_H
 
+#include "column_generation.h"
 #include "cutting_problem.h"
 #include "layout_search.h"
 #include "optimizer_abi.h"
@@ -56,6 +57,16 @@ Job ReadJob(IOptimizer& optimizer);
 // The problem of one type: items that can be cut, the bars that may be used.
 CuttingProblem MakeProblem(const JobType& type, bool reuseStubs, double sawThickness);
 
+// How good the delivered plan of one type is.
+struct TypeResult {
+    int32_t typeIndex = 0;
+    LowerBound bound;          // what the search proved (bound.known false: nothing)
+    int64_t bars = 0;          // bars of the plan
+    double barLength = 0;      // their total length
+    int64_t uncutPieces = 0;   // pieces that could be asked for but are not cut
+    bool provenOptimal = false; // every piece cut and the bar length meets the bound
+};
+
 class COptimizerEngine {
 public:
     static constexpr std::chrono::milliseconds kDefaultTimeLimit{10000};
@@ -75,7 +86,8 @@ public:
     // Progress callback (may be null) on the scale of the job's total pieces.
     void SetProgress(IDelegate<int>* progress) { progress_ = progress; }
 
-    // Replaces the search (the heuristic one by default).
+    // Replaces the search (column generation with the heuristic search as
+    // its fallback by default).
     void SetSearch(std::unique_ptr<ILayoutSearch> search) { search_ = std::move(search); }
 
     // Safe from any thread: makes a running Run return soon. The request
@@ -89,7 +101,11 @@ public:
     // delivered by then are complete plans, the others are left out).
     int32_t Run(IOptimizer& optimizer, double sawThickness);
 
+    // The types the last Run delivered, in delivery order.
+    const std::vector<TypeResult>& LastResults() const { return results_; }
+
 private:
+    std::vector<TypeResult> results_;
     std::chrono::milliseconds timeLimit_ = kDefaultTimeLimit;
     IDelegate<int>* progress_ = nullptr;
     std::unique_ptr<ILayoutSearch> search_;

@@ -1,0 +1,654 @@
+#include "column_generation.h"
+
+#include "plan_score.h"
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <numeric>
+#include <random>
+#include <set>
+
+#if defined(KALOMAX_HAVE_CLP)
+#include <coin/ClpSimplex.hpp>
+#endif
+
+namespace kalomax::optimizer {
+namespace {
+
+int64_t BarCount(const Plan& plan)
+{
+    int64_t bars = 0;
+    for (const Layout& layout : plan)
+        bars += layout.barCount;
+    return bars;
+}
+
+int64_t TotalDemand(const std::vector<int64_t>& demand)
+{
+    int64_t sum = 0;
+    for (int64_t d : demand)
+        sum += std::max<int64_t>(0, d);
+    return sum;
+}
+
+// Pieces of item i that fit on one bar, saturated.
+int64_t PiecesPerBar(double weight, double capacity)
+{
+    if (weight <= 0)
+        return 0;
+    const double fit = std::floor((capacity + kFitTolerance / 2) / weight);
+    return static_cast<int64_t>(std::clamp(fit, 0.0, 2e9));
+}
+
+// ceil(value) for a bound computed in floating point: a value a hair above
+// an integer (rounding noise) does not count as the next integer.
+int64_t CeilBound(double value)
+{
+    return static_cast<int64_t>(std::ceil(value - 1e-6 - 1e-9 * std::fabs(value)));
+}
+
+// Best-fit decreasing of `rest` on bars of one length: every piece, longest
+// first, on the bar it leaves the shortest leftover on, else on a new bar.
+// Returns nothing when there are too many pieces for it.
+std::optional<Plan> BestFitOnOneLength(const CuttingProblem& problem, std::vector<int64_t> rest)
+{
+    constexpr int64_t kMaxPieces = 200000;
+    if (TotalDemand(rest) > kMaxPieces)
+        return std::nullopt;
+    const double length = problem.kinds[0].length;
+    const size_t n = problem.pieceLengths.size();
+    std::vector<size_t> order(n);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return problem.pieceLengths[a] > problem.pieceLengths[b]; });
+    std::multimap<double, size_t> byRoom; // room left (for the next piece plus its saw cut) -> bar
+    std::vector<std::vector<int32_t>> bars;
+    const double kerf = problem.sawThickness;
+    for (size_t i : order) {
+        const double weight = problem.pieceLengths[i] + kerf;
+        for (; rest[i] > 0; --rest[i]) {
+            auto it = byRoom.lower_bound(weight - kFitTolerance / 2);
+            size_t bar;
+            double room;
+            if (it != byRoom.end()) {
+                bar = it->second;
+                room = it->first;
+                byRoom.erase(it);
+            } else {
+                bar = bars.size();
+                bars.emplace_back(n, 0);
+                room = length + kerf;
+            }
+            std::vector<int32_t>& pieces = bars[bar];
+            ++pieces[i];
+            if (!FitsOnBar(problem, pieces, length)) {
+                --pieces[i]; // rounding disagreement: a bar of its own
+                bars.emplace_back(n, 0);
+                bars.back()[i] = 1;
+                byRoom.emplace(length + kerf, bar);
+                bar = bars.size() - 1;
+                room = length + kerf;
+            }
+            byRoom.emplace(room - weight, bar);
+        }
+    }
+    Plan plan;
+    for (std::vector<int32_t>& pieces : bars)
+        if (PieceCount(pieces) > 0)
+            plan.push_back(Layout{0, std::move(pieces), 1});
+    NormalizePlan(plan);
+    return plan;
+}
+
+} // namespace
+
+bool HasSingleBarLength(const CuttingProblem& problem)
+{
+    return problem.kinds.size() == 1 && problem.kinds[0].available >= kUnlimited / 2 &&
+           problem.kinds[0].length > 0;
+}
+
+int64_t SizeBound(const CuttingProblem& problem)
+{
+    if (problem.kinds.empty())
+        return 0;
+    const double capacity = problem.kinds.back().length + problem.sawThickness;
+    std::vector<std::pair<double, int64_t>> items; // weight, count; longest first
+    for (size_t i = 0; i < problem.pieceLengths.size(); ++i)
+        if (problem.demand[i] > 0)
+            items.push_back({problem.pieceLengths[i] + problem.sawThickness, problem.demand[i]});
+    std::sort(items.begin(), items.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    const double tolerance = kFitTolerance / 2;
+    // L2: for a threshold a, pieces above capacity - a each need a bar of
+    // their own, pieces above half the capacity too, and the pieces of at
+    // least a that fit in neither need the rest.
+    int64_t best = 0;
+    std::vector<double> thresholds{0};
+    for (const auto& item : items)
+        if (item.first <= capacity / 2 + tolerance)
+            thresholds.push_back(item.first);
+    for (double a : thresholds) {
+        int64_t big = 0, mid = 0;
+        double midRoom = 0, small = 0;
+        for (const auto& [weight, count] : items) {
+            const double c = static_cast<double>(count);
+            if (weight > capacity - a + tolerance)
+                big += count;
+            else if (weight > capacity / 2 + tolerance) {
+                mid += count;
+                midRoom += c * (capacity - weight);
+            } else if (weight >= a - tolerance)
+                small += c * weight;
+        }
+        const double over = small - midRoom;
+        const int64_t extra = over > tolerance ? CeilBound(over / capacity) : 0;
+        best = std::max(best, big + mid + std::max<int64_t>(0, extra));
+    }
+    return best;
+}
+
+namespace {
+
+// The bounded knapsack of the pricing: the most dual value one bar can
+// carry. Depth first over the items by falling value per length, with the
+// fractional (Dantzig) bound and a node limit.
+class KnapsackPricing {
+public:
+    KnapsackPricing(const CuttingProblem& problem) : n_(problem.pieceLengths.size())
+    {
+        capacity_ = problem.kinds[0].length + problem.sawThickness;
+        weights_.resize(n_);
+        for (size_t i = 0; i < n_; ++i)
+            weights_[i] = problem.pieceLengths[i] + problem.sawThickness;
+    }
+
+    // Returns false when a stop was requested.
+    bool Solve(const std::vector<double>& profit, const std::vector<int64_t>& bounds, int64_t nodeLimit,
+               const SearchControl& control)
+    {
+        order_.clear();
+        for (size_t i = 0; i < n_; ++i)
+            if (profit[i] > 1e-12 && bounds[i] > 0 && PiecesPerBar(weights_[i], capacity_) > 0)
+                order_.push_back(i);
+        std::sort(order_.begin(), order_.end(), [&](size_t a, size_t b) {
+            const double ra = profit[a] / weights_[a], rb = profit[b] / weights_[b];
+            return ra != rb ? ra > rb : weights_[a] > weights_[b];
+        });
+        const size_t m = order_.size();
+        count_.resize(m);
+        ratio_.resize(m);
+        profit_.resize(m);
+        weight_.resize(m);
+        prefixWeight_.assign(m + 1, 0);
+        prefixProfit_.assign(m + 1, 0);
+        for (size_t s = 0; s < m; ++s) {
+            const size_t i = order_[s];
+            weight_[s] = weights_[i];
+            profit_[s] = profit[i];
+            ratio_[s] = profit[i] / weights_[i];
+            count_[s] = std::min(bounds[i], PiecesPerBar(weights_[i], capacity_));
+            prefixWeight_[s + 1] = prefixWeight_[s] + static_cast<double>(count_[s]) * weight_[s];
+            prefixProfit_[s + 1] = prefixProfit_[s] + static_cast<double>(count_[s]) * profit_[s];
+        }
+        current_.assign(m, 0);
+        bestValue = 0;
+        best_.assign(m, 0);
+        columns.clear();
+        nodes_ = 0;
+        nodeLimit_ = nodeLimit;
+        control_ = &control;
+        aborted_ = false;
+        const double room = capacity_ + kFitTolerance / 2;
+        upperBound = Bound(0, room);
+        Descend(0, room, 0);
+        exact = nodes_ < nodeLimit_ && !aborted_;
+        if (exact)
+            upperBound = bestValue;
+        upperBound = std::max(upperBound, bestValue);
+        return !aborted_;
+    }
+
+    double bestValue = 0;
+    double upperBound = 0; // no bar carries more dual value
+    bool exact = false;
+    // The last improving bars found (value above 1), in item space, best last.
+    std::vector<std::vector<int32_t>> columns;
+
+private:
+    static constexpr size_t kColumnsPerRound = 6;
+
+    double Bound(size_t s, double room) const
+    {
+        // Items s.. taken whole while they fit, then a fraction of the next.
+        const double target = prefixWeight_[s] + room;
+        const size_t t = static_cast<size_t>(
+            std::upper_bound(prefixWeight_.begin() + static_cast<std::ptrdiff_t>(s), prefixWeight_.end(), target) -
+            prefixWeight_.begin() - 1);
+        double value = prefixProfit_[t] - prefixProfit_[s];
+        if (t < order_.size())
+            value += (target - prefixWeight_[t]) * ratio_[t];
+        return value;
+    }
+
+    void Descend(size_t s, double room, double value)
+    {
+        if (++nodes_ % 1024 == 0 && control_->StopRequested())
+            aborted_ = true;
+        if (value > bestValue + 1e-12) {
+            bestValue = value;
+            best_ = current_;
+            if (value > 1 + 1e-9)
+                Record();
+        }
+        if (s == order_.size() || aborted_ || nodes_ >= nodeLimit_)
+            return;
+        if (value + Bound(s, room) <= bestValue + 1e-12)
+            return;
+        const int64_t most = std::min<int64_t>(count_[s], static_cast<int64_t>(std::min(room / weight_[s], 2e9)));
+        for (int64_t x = most; x >= 0; --x) {
+            current_[s] = static_cast<int32_t>(x);
+            Descend(s + 1, room - static_cast<double>(x) * weight_[s], value + static_cast<double>(x) * profit_[s]);
+            if (aborted_ || nodes_ >= nodeLimit_)
+                break;
+        }
+        current_[s] = 0;
+    }
+
+    void Record()
+    {
+        std::vector<int32_t> pieces(n_, 0);
+        for (size_t s = 0; s < order_.size(); ++s)
+            pieces[order_[s]] = current_[s];
+        if (columns.size() == kColumnsPerRound)
+            columns.erase(columns.begin());
+        columns.push_back(std::move(pieces));
+    }
+
+    size_t n_;
+    double capacity_ = 0;
+    std::vector<double> weights_;
+    std::vector<size_t> order_;
+    std::vector<int64_t> count_;
+    std::vector<double> ratio_, profit_, weight_, prefixWeight_, prefixProfit_;
+    std::vector<int32_t> current_, best_;
+    int64_t nodes_ = 0, nodeLimit_ = 0;
+    const SearchControl* control_ = nullptr;
+    bool aborted_ = false;
+};
+
+constexpr int64_t kPricingNodes = 200000;
+
+#if defined(KALOMAX_HAVE_CLP)
+
+// The restricted master LP: one row per item (at least its demand), one
+// column per bar layout, each bar costing 1.
+class MasterProblem {
+public:
+    explicit MasterProblem(const CuttingProblem& problem) : problem_(problem)
+    {
+        model_.setLogLevel(0);
+        model_.messageHandler()->setLogLevel(0);
+        model_.resize(static_cast<int>(problem.pieceLengths.size()), 0);
+        SetDemand(problem.demand);
+    }
+
+    void SetDemand(const std::vector<int64_t>& demand)
+    {
+        for (size_t i = 0; i < demand.size(); ++i) {
+            model_.setRowLower(static_cast<int>(i), static_cast<double>(std::max<int64_t>(0, demand[i])));
+            model_.setRowUpper(static_cast<int>(i), COIN_DBL_MAX);
+        }
+    }
+
+    // Adds a bar layout that fits; false when it is known or empty.
+    bool AddColumn(std::vector<int32_t> pieces)
+    {
+        while (PieceCount(pieces) > 0 && !FitsOnBar(problem_, pieces, problem_.kinds[0].length))
+            for (size_t i = pieces.size(); i-- > 0;)
+                if (pieces[i] > 0) {
+                    --pieces[i];
+                    break;
+                }
+        if (PieceCount(pieces) == 0 || !known_.insert(pieces).second)
+            return false;
+        std::vector<int> rows;
+        std::vector<double> elements;
+        for (size_t i = 0; i < pieces.size(); ++i)
+            if (pieces[i] > 0) {
+                rows.push_back(static_cast<int>(i));
+                elements.push_back(pieces[i]);
+            }
+        model_.addColumn(static_cast<int>(rows.size()), rows.data(), elements.data(), 0.0, COIN_DBL_MAX, 1.0);
+        columns_.push_back(std::move(pieces));
+        return true;
+    }
+
+    bool Solve()
+    {
+        model_.primal();
+        return model_.status() == 0;
+    }
+
+    double Value() const { return model_.objectiveValue(); }
+    const std::vector<std::vector<int32_t>>& Columns() const { return columns_; }
+    double ColumnValue(size_t j) const { return model_.getColSolution()[j]; }
+    std::vector<double> Duals() const
+    {
+        std::vector<double> duals(problem_.pieceLengths.size(), 0);
+        const double* row = model_.getRowPrice();
+        for (size_t i = 0; i < duals.size(); ++i)
+            duals[i] = std::isfinite(row[i]) ? std::max(0.0, row[i]) : 0.0;
+        return duals;
+    }
+
+private:
+    const CuttingProblem& problem_;
+    ClpSimplex model_;
+    std::set<std::vector<int32_t>> known_;
+    std::vector<std::vector<int32_t>> columns_;
+};
+
+struct GenerationResult {
+    bool solved = false;    // the master LP was solved at least once
+    bool converged = false; // no layout prices out: the LP value is the LP optimum
+    bool stopped = false;   // a stop was requested
+    double value = 0;       // the master's value
+    double bound = 0;       // proven bound on the LP optimum for `demand`
+};
+
+// Column generation for `demand`. With `enoughAtCeiling` it ends as soon as
+// the proven bound rounds up to the master's value rounded up.
+GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const std::vector<int64_t>& demand,
+                          bool enoughAtCeiling, const SearchControl& control)
+{
+    GenerationResult result;
+    for (;;) {
+        if (control.ShouldEnd()) {
+            result.stopped = control.StopRequested();
+            return result;
+        }
+        if (!master.Solve())
+            return result;
+        result.solved = true;
+        result.value = master.Value();
+        const std::vector<double> duals = master.Duals();
+        if (!pricing.Solve(duals, demand, kPricingNodes, control)) {
+            result.stopped = true;
+            return result;
+        }
+        double dualValue = 0;
+        for (size_t i = 0; i < demand.size(); ++i)
+            dualValue += duals[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
+        // Scaled by the most any bar carries, the duals are feasible: their
+        // value is a bound on the LP optimum whatever the solver's accuracy.
+        if (pricing.upperBound > 1e-12)
+            result.bound = std::max(result.bound, dualValue / pricing.upperBound);
+        if (pricing.exact && pricing.bestValue <= 1 + 1e-9) {
+            result.converged = true;
+            return result;
+        }
+        if (enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value))
+            return result;
+        bool added = false;
+        for (std::vector<int32_t>& column : pricing.columns)
+            added = master.AddColumn(std::move(column)) || added;
+        if (!added)
+            return result; // nothing new prices out within the node limit
+    }
+}
+
+// Puts `count` bars of `pieces` into the plan, trimmed to what `rest` still
+// asks for. Returns the bars added.
+int64_t FixColumn(const std::vector<int32_t>& pieces, int64_t count, std::vector<int64_t>& rest, Plan& plan)
+{
+    int64_t full = count;
+    for (size_t i = 0; i < pieces.size(); ++i)
+        if (pieces[i] > 0)
+            full = std::min(full, std::max<int64_t>(0, rest[i]) / pieces[i]);
+    int64_t added = 0;
+    if (full > 0) {
+        plan.push_back(Layout{0, pieces, full});
+        for (size_t i = 0; i < pieces.size(); ++i)
+            rest[i] -= pieces[i] * full;
+        added += full;
+    }
+    for (int64_t c = full; c < count; ++c) {
+        std::vector<int32_t> trimmed(pieces.size(), 0);
+        for (size_t i = 0; i < pieces.size(); ++i)
+            trimmed[i] = static_cast<int32_t>(std::min<int64_t>(pieces[i], std::max<int64_t>(0, rest[i])));
+        if (PieceCount(trimmed) == 0)
+            break;
+        for (size_t i = 0; i < pieces.size(); ++i)
+            rest[i] -= trimmed[i];
+        plan.push_back(Layout{0, std::move(trimmed), 1});
+        ++added;
+    }
+    return added;
+}
+
+// Rounds the master's solution down and lays the rest out by best fit.
+std::optional<Plan> RoundDown(const CuttingProblem& problem, const MasterProblem& master)
+{
+    std::vector<int64_t> rest = problem.demand;
+    Plan plan;
+    for (size_t j = 0; j < master.Columns().size(); ++j) {
+        const double x = master.ColumnValue(j);
+        if (x >= 1 - 1e-9)
+            FixColumn(master.Columns()[j], static_cast<int64_t>(std::min(std::floor(x + 1e-9), 4e18)), rest, plan);
+    }
+    std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
+    if (!residual)
+        return std::nullopt;
+    plan.insert(plan.end(), residual->begin(), residual->end());
+    NormalizePlan(plan);
+    return plan;
+}
+
+// Residual rounding: fixes the layouts the LP uses whole, rounds one more
+// up, solves the LP of what is left again, until nothing is left. With
+// `random` the layout rounded up is drawn by its LP value. Gives up (nothing)
+// once it cannot beat `target` bars.
+std::optional<Plan> Dive(const CuttingProblem& problem, MasterProblem& master, KnapsackPricing& pricing,
+                         int64_t target, std::mt19937* random, const SearchControl& control)
+{
+    std::vector<int64_t> rest = problem.demand;
+    Plan plan;
+    int64_t bars = 0;
+    for (;;) {
+        if (TotalDemand(rest) == 0)
+            break;
+        master.SetDemand(rest);
+        const GenerationResult lp = Generate(master, pricing, rest, true, control);
+        if (lp.stopped || !lp.solved)
+            return std::nullopt;
+        if (bars + CeilBound(lp.bound) >= target)
+            return std::nullopt;
+        if (control.ShouldEnd() || lp.value < 1e-9) {
+            std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
+            if (!residual)
+                return std::nullopt;
+            plan.insert(plan.end(), residual->begin(), residual->end());
+            break;
+        }
+        const size_t columns = master.Columns().size();
+        std::vector<double> x(columns);
+        for (size_t j = 0; j < columns; ++j)
+            x[j] = master.ColumnValue(j);
+        int64_t fixed = 0;
+        for (size_t j = 0; j < columns; ++j)
+            if (x[j] >= 1 - 1e-6 && (!random || (*random)() % 4 != 0))
+                fixed += FixColumn(master.Columns()[j], static_cast<int64_t>(std::min(std::floor(x[j] + 1e-6), 4e18)),
+                                   rest, plan);
+        if (fixed == 0) {
+            size_t pick = columns;
+            if (random) {
+                double total = 0;
+                for (size_t j = 0; j < columns; ++j)
+                    total += x[j] > 1e-6 ? x[j] * x[j] : 0;
+                double r = std::uniform_real_distribution<double>(0, total)(*random);
+                for (size_t j = 0; j < columns && pick == columns; ++j) {
+                    r -= x[j] > 1e-6 ? x[j] * x[j] : 0;
+                    if (r <= 0 && x[j] > 1e-6)
+                        pick = j;
+                }
+            }
+            if (pick == columns)
+                pick = static_cast<size_t>(std::max_element(x.begin(), x.end()) - x.begin());
+            fixed = FixColumn(master.Columns()[pick], 1, rest, plan);
+            if (fixed == 0) {
+                // The layout asks for nothing that is left: finish by best fit.
+                std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
+                if (!residual)
+                    return std::nullopt;
+                plan.insert(plan.end(), residual->begin(), residual->end());
+                break;
+            }
+        }
+        bars += fixed;
+    }
+    NormalizePlan(plan);
+    return plan;
+}
+
+#endif // KALOMAX_HAVE_CLP
+
+// Polishing of a plan whose bars already meet the bound: a short
+// improvement for the later terms of the objective.
+Plan Polish(const CuttingProblem& problem, const Plan& plan, const SearchControl& control)
+{
+    const int64_t pieces = std::max<int64_t>(1, TotalDemand(problem.demand));
+    const int patience = static_cast<int>(std::clamp<int64_t>(20000 / pieces, 10, 1000));
+    return MakeHeuristicSearch(4 * patience, patience)->Improve(problem, plan, control);
+}
+
+} // namespace
+
+bool HasLinearProgramming()
+{
+#if defined(KALOMAX_HAVE_CLP)
+    return true;
+#else
+    return false;
+#endif
+}
+
+LowerBound ComputeLowerBound(const CuttingProblem& problem, const SearchControl& control)
+{
+    LowerBound bound;
+    if (!HasSingleBarLength(problem)) {
+        bound.known = true;
+        for (size_t i = 0; i < problem.pieceLengths.size(); ++i)
+            bound.barLength += static_cast<double>(std::max<int64_t>(0, problem.demand[i])) * problem.pieceLengths[i];
+        return bound;
+    }
+    const double length = problem.kinds[0].length;
+    bound.known = true;
+    bound.bars = SizeBound(problem);
+#if defined(KALOMAX_HAVE_CLP)
+    if (TotalDemand(problem.demand) > 0) {
+        try {
+            MasterProblem master(problem);
+            for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
+                std::vector<int32_t> single(problem.pieceLengths.size(), 0);
+                single[i] = static_cast<int32_t>(std::min(
+                    problem.demand[i], PiecesPerBar(problem.pieceLengths[i] + problem.sawThickness,
+                                                    length + problem.sawThickness)));
+                master.AddColumn(std::move(single));
+            }
+            KnapsackPricing pricing(problem);
+            const GenerationResult lp = Generate(master, pricing, problem.demand, true, control);
+            bound.bars = std::max(bound.bars, CeilBound(lp.bound));
+            if (lp.converged)
+                bound.lpValue = lp.value;
+        } catch (...) {
+            // The size bound stands.
+        }
+    }
+#endif
+    bound.barLength = static_cast<double>(bound.bars) * length;
+    return bound;
+}
+
+ColumnGenerationSearch::ColumnGenerationSearch() : heuristic_(MakeHeuristicSearch()) {}
+ColumnGenerationSearch::~ColumnGenerationSearch() = default;
+
+std::optional<Plan> ColumnGenerationSearch::BuildInitialPlan(const CuttingProblem& problem,
+                                                             const SearchControl& control)
+{
+    bound_ = {};
+    return heuristic_->BuildInitialPlan(problem, control);
+}
+
+Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& initial,
+                                     const SearchControl& control)
+{
+    bound_ = {};
+    if (!HasSingleBarLength(problem)) {
+        bound_ = ComputeLowerBound(problem, control);
+        return heuristic_->Improve(problem, initial, control);
+    }
+    const double length = problem.kinds[0].length;
+    Plan best = initial;
+    PlanScore bestScore = ScorePlan(problem, best);
+    auto consider = [&](std::optional<Plan> candidate) {
+        if (!candidate || !IsValidPlan(problem, *candidate))
+            return;
+        const PlanScore score = ScorePlan(problem, *candidate);
+        if (ComparePlanScores(score, bestScore) < 0) {
+            best = std::move(*candidate);
+            bestScore = score;
+        }
+    };
+    auto bars = [&] { return bestScore.uncutPieces == 0 ? BarCount(best) : std::numeric_limits<int64_t>::max(); };
+
+    bound_.known = true;
+    bound_.bars = SizeBound(problem);
+#if defined(KALOMAX_HAVE_CLP)
+    if (bars() > bound_.bars && TotalDemand(problem.demand) > 0) {
+        try {
+            MasterProblem master(problem);
+            // Start from the layouts of the first plan and one layout per item.
+            for (const Layout& layout : best)
+                master.AddColumn(layout.pieces);
+            for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
+                std::vector<int32_t> single(problem.pieceLengths.size(), 0);
+                single[i] = static_cast<int32_t>(std::min(
+                    problem.demand[i], PiecesPerBar(problem.pieceLengths[i] + problem.sawThickness,
+                                                    length + problem.sawThickness)));
+                master.AddColumn(std::move(single));
+            }
+            KnapsackPricing pricing(problem);
+            const GenerationResult lp = Generate(master, pricing, problem.demand, true, control);
+            bound_.bars = std::max(bound_.bars, CeilBound(lp.bound));
+            if (lp.converged)
+                bound_.lpValue = lp.value;
+            if (lp.solved && !lp.stopped) {
+                if (bars() > bound_.bars)
+                    consider(RoundDown(problem, master));
+                if (bars() > bound_.bars && !control.ShouldEnd())
+                    consider(Dive(problem, master, pricing, bars(), nullptr, control));
+                std::mt19937 random(0x5eed1234u);
+                constexpr int kRandomDives = 40;
+                for (int d = 0; d < kRandomDives && bars() > bound_.bars && !control.ShouldEnd(); ++d)
+                    consider(Dive(problem, master, pricing, bars(), &random, control));
+            }
+        } catch (...) {
+            // The LP solver failed: the heuristic search carries on alone.
+        }
+    }
+#endif
+    bound_.barLength = static_cast<double>(bound_.bars) * length;
+    if (control.ShouldEnd())
+        return best;
+    if (bars() > bound_.bars)
+        return heuristic_->Improve(problem, best, control);
+    return Polish(problem, best, control);
+}
+
+std::unique_ptr<ILayoutSearch> MakeColumnGenerationSearch()
+{
+    return std::make_unique<ColumnGenerationSearch>();
+}
+
+} // namespace kalomax::optimizer
