@@ -1,3 +1,130 @@
 #pragma once
 
 #include "core/language.h"
+
+// Program name, start-up.
+inline constexpr const char* kProgramName = "Kalomax";
+inline constexpr char T_ALREADY_RUNNING[2][64] = {"There is already an instance of this application running!",
+                                                  "Exista deja o instanta a acestei aplicatii care ruleaza!"};
+inline constexpr const char* kCannotInitializeProgram = "Error: cannot initialize the program!";
+
+// Main menu. "&Backup", "Language", "English" and "Romana" are the same in both languages.
+inline constexpr char T_MENU_COMMANDS[2][32] = {"&Commands", "&Comenzi"};
+inline constexpr char T_MENU_OPTIONS[2][32] = {"&Options", "&Optiuni"};
+inline constexpr char T_MENU_HELP[2][32] = {"&Help", "&Ajutor"};
+inline constexpr const char* kMenuBackup = "&Backup";
+inline constexpr const char* kMenuLanguage = "Language";
+inline constexpr const char* kMenuEnglish = "English";
+inline constexpr const char* kMenuRomanian = "Romana";
+inline constexpr char T_MENU_OPEN_JOB[2][32] = {"&Open job", "&Deschidere proiect"};
+inline constexpr char T_MENU_NEW_JOB[2][32] = {"&New job", "&Proiect nou"};
+inline constexpr char T_MENU_TYPES_OF_BARS[2][50] = {"&Add / Remove type of bar", "&Adaugare / Stergere tipuri de bare"};
+inline constexpr char T_MENU_MANAGE_INVENTORY[2][32] = {"&Manage inventory", "&Gestionare stocuri"};
+inline constexpr char T_MENU_INVENTORY_REPORT[2][32] = {"&Generate inventory report...",
+                                                        "&Generare raport stocuri..."};
+inline constexpr char T_MENU_PROFILE_CODES[2][32] = {"&Profile codes...", "&Coduri profile..."};
+inline constexpr char T_MENU_MATERIALS[2][32] = {"&Materials...", "&Materiale..."};
+inline constexpr char T_MENU_COLORS[2][32] = {"&Colors...", "&Culori..."};
+inline constexpr char T_MENU_SETTINGS[2][32] = {"&Settings...", "&Configurare..."};
+inline constexpr char T_MENU_SAVE_INVENTORY[2][32] = {"&Save inventory...", "&Salvare stocuri..."};
+inline constexpr char T_MENU_RESTORE_INVENTORY[2][32] = {"&Restore inventory", "&Restaurare stocuri"};
+inline constexpr char T_MENU_HELP_ITEM[2][32] = {"&Help...", "&Ajutor..."};
+inline constexpr char T_MENU_ABOUT[2][32] = {"&About...", "&Despre..."};
+
+// Toolbar (the texts begin with a space).
+inline constexpr char T_TOOLBAR_JOB[2][32] = {" JOB", " PROIECT"};
+inline constexpr char T_TOOLBAR_INVENTORY[2][32] = {" INVENTORY", " STOCURI"};
+inline constexpr char T_TOOLBAR_TYPES_OF_BARS[2][32] = {" TYPES OF BARS", " TIPURI DE BARE"};
+
+// Panel titles.
+inline constexpr char T_PANEL_TYPES_OF_BARS[2][50] = {"Add / remove types of bars", "Adaugare / Stergere tipuri de bare"};
+inline constexpr char T_PANEL_MANAGE_INVENTORY[2][50] = {"Manage inventory", "Gestionare stocuri"};
+
+// Help pages.
+inline constexpr char T_HELP_FILE[2][32] = {"helpen.html", "helpro.html"};
+
+// Restore inventory.
+inline constexpr char T_ASK_RESTORE[2][82] = {
+    "By restoring an inventory, the current inventory will be lost. Are you sure?",
+    "Prin restaurare, stocurile curente se vor pierde. Sunteti sigur?"};
+inline constexpr char T_RESTORE_DONE[2][62] = {"The restoration has been done successfully!",
+                                               "Operatia de restaurare a fost indeplinita cu succes!"};
+inline constexpr char T_RESTORE_CAPTION[2][32] = {"Restore inventory", "Restaurare stocuri"};
+inline constexpr const char* kBackupFilesFilter = "Backup Files (*.bkp)";
+
+// Save inventory dialog.
+inline constexpr char T_SAVE_INVENTORY_TITLE[2][32] = {"Save inventory", "Salvare stocuri"};
+inline constexpr char T_SAVE_INVENTORY_BUTTON[2][32] = {"Save inventory", "Salveaza stocurile"};
+inline constexpr char T_BACKUP_PATH_LABEL[2][32] = {"Backup file path:", "Calea fisierului de backup:"};
+inline constexpr char T_INVENTORY_SAVED[2][42] = {"Inventory has been saved successfully!",
+                                                  "Stocurile au fost salvate cu succes!"};
+
+// About dialog.
+inline constexpr char T_ABOUT[2][32] = {"About", "Despre"};
+inline constexpr char T_VERSION_LABEL[2][32] = {"Version:", "Versiune:"};
+inline constexpr const char* kVersionText = "123";
+inline constexpr char T_ABOUT_MAKER[2][256] = {"Velmora Workshop Software", "Velmora Workshop Software"};
+inline constexpr char T_ABOUT_WEB[2][256] = {"User guide: Help > Help... (the help folder of the program)",
+                                             "Ghidul utilizatorului: Ajutor > Ajutor... (dosarul help al programului)"};
+inline constexpr char T_ABOUT_SUPPORT[2][256] = {"Support: ask the workshop's Velmora contact person.",
+                                                 "Asistenta: adresati-va persoanei de contact Velmora a atelierului."};
+inline constexpr char T_ABOUT_WARNING1[2][256] = {
+    "This program is protected by copyright law.",
+    "Acest program este protejat de legea drepturilor de autor."};
+inline constexpr char T_ABOUT_WARNING2[2][256] = {
+    "Check every cutting plan before cutting: the program gives no warranty.",
+    "Verificati fiecare plan de taiere inainte de debitare: programul nu ofera nicio garantie."};
+inline constexpr char T_OK[2][32] = {"OK", "OK"};
+
+// Job panel: list columns.
+inline constexpr char T_COLUMN_PROFILE_CODE[2][32] = {"Profile code", "Cod profil"};
+inline constexpr char T_COLUMN_MATERIAL[2][32] = {"Material", "Material"};
+inline constexpr char T_COLUMN_COLOR[2][32] = {"Color", "Culoare"};
+inline constexpr char T_COLUMN_IDENTIFIER[2][32] = {"Identifier", "Identificator"};
+inline constexpr char T_COLUMN_LENGTH[2][32] = {"Lgth.", "Lung."};
+inline constexpr char T_COLUMN_QUANTITY[2][32] = {"Qty.", "Cantitate"};
+// Types-of-bars list columns.
+inline constexpr char T_COLUMN_PRICE[2][32] = {"Price", "Pret"};
+inline constexpr char T_COLUMN_DEFAULT_LENGTH[2][32] = {"Default lgth.", "Lung. implicita"};
+inline constexpr char T_COLUMN_MIN_REUSED_LENGTH[2][32] = {"Min. reused lgth.", "Lung. min. refolosita"};
+inline constexpr char T_COLUMN_MAX_WASTE_LENGTH[2][32] = {"Max. waste lgth.", "Lung. max. pierduta"};
+
+// Job panel: the order editor.
+inline constexpr char T_ORDER_GROUP[2][64] = {"Add / Update / Remove order", "Adaugare / Actualizare / Stergere comanda"};
+inline constexpr char T_ORDER_TYPE_LABEL[2][50] = {"Type of bar (profile code - material - molor):",
+                                                   "Tip bara (cod profil - material - culoare):"};
+inline constexpr char T_ORDER_IDENTIFIER_LABEL[2][32] = {"Identifier:", "Identificator:"};
+inline constexpr char T_ORDER_LENGTH_LABEL[2][32] = {"Length:", "Lungime:"};
+inline constexpr char T_ORDER_QUANTITY_LABEL[2][32] = {"Quantity:", "Cantitate:"};
+inline constexpr char T_ORDER_ADD[2][32] = {"Add", "Adauga"};
+inline constexpr char T_ORDER_UPDATE[2][32] = {"Update", "Actualizeaza"};
+inline constexpr char T_ORDER_REMOVE[2][32] = {"Remove", "Sterge"};
+inline constexpr char T_JOB_NAME_LABEL[2][32] = {"Job name:", "Nume proiect:"};
+inline constexpr char T_JOB_DESCRIPTION_LABEL[2][32] = {"Job description:", "Descriere:"};
+inline constexpr char T_SAVE_JOB[2][32] = {"Save job", "Salveaza"};
+inline constexpr char T_REUSE_STUBS[2][32] = {"reuse stubs", "refoloseste resturile"};
+inline constexpr char T_LAUNCH_JOB[2][32] = {"Launch job", "Lanseaza"};
+inline constexpr char T_INVALID_LENGTH_FIELD[2][256] = {"Please, fill the length field with a valid number!",
+                                                        "Va rugam sa completati campul lungime cu un numar valid!"};
+inline constexpr char T_INVALID_QUANTITY_FIELD[2][256] = {
+    "Please, fill the quantity field with a valid number!",
+    "Va rugam sa completati campul cantitate cu un numar valid!"};
+inline constexpr const char* kCannotInitializeJobPanel = "Cannot initialize 'update stock' panel!";
+
+// Job launch dialog.
+inline constexpr char T_LAUNCH_TITLE[2][32] = {"Job optimization", "Optimizare proiect"};
+inline constexpr char T_LAUNCH_OPTIMIZE_GROUP[2][32] = {"Optimize job", "Optimizare proiect"};
+inline constexpr char T_CANCEL[2][32] = {"Cancel", "Anuleaza"};
+inline constexpr char T_LAUNCH_REPORT_GROUP[2][32] = {"Create report", "Creare raport"};
+inline constexpr char T_LAUNCH_REPORT_PATH[2][32] = {"Report path:", "Calea raportului generat:"};
+inline constexpr char T_LAUNCH_REPORT_CONTENT[2][42] = {"Set report content:", "Stabileste continutul raportului:"};
+inline constexpr char T_JR_JOB_INFO[2][40] = {"job information", "informatii despre proiect"};
+inline constexpr char T_JR_SETTINGS[2][40] = {"settings", "date de configurare"};
+inline constexpr char T_JR_STATISTICS[2][40] = {"cutting layout statistics", "statistici despre modelelul de taiere"};
+inline constexpr char T_JR_CUT_LAYOUTS[2][40] = {"cutting layout", "modelul de taiere"};
+inline constexpr char T_JR_TOTAL_COSTS[2][40] = {"total costs", "costuri totale"};
+inline constexpr char T_JR_BARS_BOUGHT[2][40] = {"bars that have to be bought", "bare care trebuiesc cumparate"};
+inline constexpr char T_CREATE_REPORT[2][32] = {"Create report", "Creaza raport"};
+inline constexpr char T_LAUNCH_UPDATE_GROUP[2][32] = {"Update inventory", "Actualizare stocuri"};
+inline constexpr char T_UPDATE_INVENTORY[2][32] = {"Update inventory", "Actualizeaza stocurile"};
+inline constexpr char T_INVENTORY_UPDATED[2][42] = {"Inventory was updated.", "Stocurile au fost actualizate."};

@@ -1,0 +1,221 @@
+#include "ui/launch_job_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/settings.h"
+#include "core/texts.h"
+#include "job/global_data.h"
+#include "job/inventory_update.h"
+#include "report/job_report.h"
+
+namespace {
+
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+// The six report sections: their settings, in the order the report takes them.
+const char* const kSectionSettings[6] = {kSettingJobInfoJR,    kSettingSettingsJR,    kSettingStatisticsJR,
+                                         kSettingCutLayoutsJR, kSettingTotalCostsJR, kSettingBarsBoughtJR};
+const char (*const kSectionTexts[6])[2][40] = {&T_JR_JOB_INFO,    &T_JR_SETTINGS,    &T_JR_STATISTICS,
+                                                &T_JR_CUT_LAYOUTS, &T_JR_TOTAL_COSTS, &T_JR_BARS_BOUGHT};
+const char* const kSectionNames[6] = {"jobInfoCheck",    "settingsCheck",    "statisticsCheck",
+                                      "cutLayoutsCheck", "totalCostsCheck", "barsBoughtCheck"};
+
+QPushButton* NewButton(QWidget* parent, const char* name)
+{
+    auto* button = new QPushButton(parent);
+    button->setObjectName(QString::fromLatin1(name));
+    // Enter must not press a button by itself while the optimizer runs.
+    button->setAutoDefault(false);
+    return button;
+}
+
+} // namespace
+
+CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuseStubs, const std::string& libraryPath)
+    : CDialogBox(owner, LangText(T_LAUNCH_TITLE)),
+      m_data(data),
+      m_run(std::make_unique<COptimizationRun>(data, reuseStubs, libraryPath))
+{
+    setObjectName(QStringLiteral("launchJobDialog"));
+    auto* layout = new QVBoxLayout(this);
+
+    auto* optimize = new QGroupBox(this);
+    optimize->setObjectName(QStringLiteral("optimizeGroup"));
+    auto* optimizeLayout = new QHBoxLayout(optimize);
+    auto* bar = new QProgressBar(optimize);
+    bar->setObjectName(QStringLiteral("progressBar"));
+    bar->setTextVisible(false);
+    bar->setRange(0, CProgressBar::kRange);
+    bar->setValue(0);
+    m_progress.Attach(bar);
+    optimizeLayout->addWidget(bar, 1);
+    m_cancel = NewButton(optimize, "cancelButton");
+    optimizeLayout->addWidget(m_cancel);
+    layout->addWidget(optimize);
+
+    auto* report = new QGroupBox(this);
+    report->setObjectName(QStringLiteral("reportGroup"));
+    auto* reportLayout = new QGridLayout(report);
+    auto* pathLabel = new QLabel(report);
+    pathLabel->setObjectName(QStringLiteral("reportPathLabel"));
+    reportLayout->addWidget(pathLabel, 0, 0, 1, 2);
+    m_reportPath = new QLineEdit(report);
+    m_reportPath->setObjectName(QStringLiteral("reportPathEdit"));
+    m_reportPath->setMaxLength(259);
+    m_reportPath->setMinimumWidth(460);
+    reportLayout->addWidget(m_reportPath, 1, 0, 1, 2);
+    auto* contentLabel = new QLabel(report);
+    contentLabel->setObjectName(QStringLiteral("reportContentLabel"));
+    reportLayout->addWidget(contentLabel, 2, 0, 1, 2);
+    for (int i = 0; i < 6; ++i) {
+        m_sections[i] = new QCheckBox(report);
+        m_sections[i]->setObjectName(QString::fromLatin1(kSectionNames[i]));
+        reportLayout->addWidget(m_sections[i], 3 + i % 3, i / 3);
+    }
+    auto* reportButtonRow = new QHBoxLayout;
+    reportButtonRow->addStretch();
+    m_createReport = NewButton(report, "createReportButton");
+    m_createReport->setEnabled(false);
+    reportButtonRow->addWidget(m_createReport);
+    reportLayout->addLayout(reportButtonRow, 6, 0, 1, 2);
+    layout->addWidget(report);
+
+    auto* update = new QGroupBox(this);
+    update->setObjectName(QStringLiteral("updateGroup"));
+    auto* updateLayout = new QHBoxLayout(update);
+    m_updatedLabel = new QLabel(update);
+    m_updatedLabel->setObjectName(QStringLiteral("inventoryUpdatedLabel"));
+    m_updatedLabel->setVisible(false);
+    updateLayout->addWidget(m_updatedLabel, 1);
+    m_updateInventory = NewButton(update, "updateInventoryButton");
+    m_updateInventory->setEnabled(false);
+    updateLayout->addWidget(m_updateInventory);
+    layout->addWidget(update);
+
+    connect(m_cancel, &QPushButton::clicked, this, [this] { Command(kIdCancel); });
+    connect(m_createReport, &QPushButton::clicked, this, [this] { Command(kIdCreateReport); });
+    connect(m_updateInventory, &QPushButton::clicked, this, [this] { Command(kIdUpdateInventory); });
+}
+
+CLaunchJobDialog::~CLaunchJobDialog()
+{
+    // The worker may still post to this dialog until it has ended.
+    m_run.reset();
+}
+
+void CLaunchJobDialog::OnInit()
+{
+    m_progress.Start(m_data.CountPieces());
+
+    findChild<QGroupBox*>(QStringLiteral("optimizeGroup"))->setTitle(Text(LangText(T_LAUNCH_OPTIMIZE_GROUP)));
+    m_cancel->setText(Text(LangText(T_CANCEL)));
+    findChild<QGroupBox*>(QStringLiteral("reportGroup"))->setTitle(Text(LangText(T_LAUNCH_REPORT_GROUP)));
+    findChild<QLabel*>(QStringLiteral("reportPathLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_PATH)));
+    findChild<QLabel*>(QStringLiteral("reportContentLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_CONTENT)));
+    for (int i = 0; i < 6; ++i) {
+        m_sections[i]->setText(Text(LangText(*kSectionTexts[i])));
+        m_sections[i]->setChecked(ReadFlagSetting(kSectionSettings[i]));
+    }
+    m_createReport->setText(Text(LangText(T_CREATE_REPORT)));
+    findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(Text(LangText(T_LAUNCH_UPDATE_GROUP)));
+    m_updateInventory->setText(Text(LangText(T_UPDATE_INVENTORY)));
+    m_updatedLabel->setText(Text(LangText(T_INVENTORY_UPDATED)));
+    m_reportPath->setText(QString::fromStdString(DefaultJobReportPath()));
+
+    // Both handlers run on the worker thread: they only post to this dialog.
+    auto progress = [this](int position) {
+        if (m_postedPosition.exchange(position) == position) {
+            return;
+        }
+        QMetaObject::invokeMethod(
+            this, [this, position] { m_progress.SetPosition(position); }, Qt::QueuedConnection);
+    };
+    auto finished = [this](bool) { QMetaObject::invokeMethod(this, [this] { OnRunFinished(); }, Qt::QueuedConnection); };
+    m_run->Start(SawThickness, progress, finished);
+    m_started = true;
+}
+
+void CLaunchJobDialog::StopRun()
+{
+    m_run->Stop();
+    m_cancelled = true;
+}
+
+void CLaunchJobDialog::OnRunFinished()
+{
+    m_cancel->setEnabled(false);
+    m_createReport->setEnabled(true);
+    m_updateInventory->setEnabled(!m_inventoryUpdated);
+    m_finished = true;
+    m_progress.Fill();
+    if (m_cancelled) {
+        EndDialog();
+    }
+}
+
+bool CLaunchJobDialog::OnCommand(int id)
+{
+    switch (id) {
+    case kIdCancel:
+        if (!m_started) {
+            // The optimizer never ran: nothing to wait for.
+            EndDialog();
+        } else if (!m_finished) {
+            StopRun();
+        }
+        return true;
+    case kIdCreateReport:
+        if (m_finished) {
+            CreateReport();
+        }
+        return true;
+    case kIdUpdateInventory:
+        if (m_finished && !m_inventoryUpdated) {
+            UpdateInventoryCommand();
+        }
+        return true;
+    default:
+        // Enter does not end the dialog.
+        return true;
+    }
+}
+
+void CLaunchJobDialog::CreateReport()
+{
+    JOB_REPORT_FLAGS flags;
+    bool* choices[6] = {&flags.jobInfo,    &flags.settings,   &flags.statistics,
+                        &flags.cutLayouts, &flags.totalCosts, &flags.barsBought};
+    for (int i = 0; i < 6; ++i) {
+        *choices[i] = m_sections[i]->isChecked();
+    }
+    WriteJobReport(m_data, m_reportPath->text().left(259).toStdString(), flags, m_run->Plan());
+}
+
+void CLaunchJobDialog::UpdateInventoryCommand()
+{
+    UpdateInventory(m_data, m_run->Plan());
+    m_updatedLabel->setVisible(true);
+    m_inventoryUpdated = true;
+    // The same plan applied twice would take its bars out of the stock twice.
+    m_updateInventory->setEnabled(false);
+}
+
+bool CLaunchJobDialog::OnClose()
+{
+    for (int i = 0; i < 6; ++i) {
+        WriteFlagSetting(kSectionSettings[i], m_sections[i]->isChecked());
+    }
+    if (m_finished || !m_started) {
+        return true;
+    }
+    StopRun();
+    return false;
+}

@@ -1,0 +1,101 @@
+#include "ui/shell_dialogs.h"
+
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/platform.h"
+#include "core/program_files.h"
+#include "core/texts.h"
+#include "inventory/backup.h"
+#include "ui/artwork.h"
+
+namespace {
+
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+} // namespace
+
+CSaveInventoryDialog::CSaveInventoryDialog(QWidget* parent, CInventoryData& inventory)
+    : CDialogBox(parent, LangText(T_SAVE_INVENTORY_TITLE)), m_inventory(inventory)
+{
+    setObjectName(QStringLiteral("saveInventoryDialog"));
+    auto* layout = new QVBoxLayout(this);
+    auto* label = new QLabel(this);
+    label->setObjectName(QStringLiteral("backupPathLabel"));
+    layout->addWidget(label);
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("backupPathEdit"));
+    m_path->setMaxLength(259);
+    m_path->setMinimumWidth(420);
+    layout->addWidget(m_path);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch();
+    auto* save = new QPushButton(this);
+    save->setObjectName(QStringLiteral("saveInventoryButton"));
+    save->setAutoDefault(false);
+    buttons->addWidget(save);
+    layout->addLayout(buttons);
+    connect(save, &QPushButton::clicked, this, [this] { Command(kIdSave); });
+}
+
+void CSaveInventoryDialog::OnInit()
+{
+    m_path->setText(QString::fromStdString(ProgramFilePath("backup", UniqueFileName("backup", "bkp"))));
+    findChild<QPushButton*>(QStringLiteral("saveInventoryButton"))->setText(Text(LangText(T_SAVE_INVENTORY_BUTTON)));
+    findChild<QLabel*>(QStringLiteral("backupPathLabel"))->setText(Text(LangText(T_BACKUP_PATH_LABEL)));
+}
+
+bool CSaveInventoryDialog::OnCommand(int id)
+{
+    if (id == kIdSave) {
+        SaveInventory(m_inventory, m_path->text().toStdString());
+        Platform().ShowMessage(LangText(T_INVENTORY_SAVED), LangText(T_SAVE_INVENTORY_TITLE),
+                               MessageIcon::Information, MessageButtons::Ok);
+        return true;
+    }
+    return CDialogBox::OnCommand(id);
+}
+
+CAboutDialog::CAboutDialog(QWidget* parent)
+    : CDialogBox(parent, std::string(LangText(T_ABOUT)) + " " + kProgramName)
+{
+    setObjectName(QStringLiteral("aboutDialog"));
+    auto* layout = new QHBoxLayout(this);
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QStringLiteral("aboutPicture"));
+    picture->setPixmap(AboutPicture());
+    picture->setAlignment(Qt::AlignTop);
+    layout->addWidget(picture);
+
+    auto* texts = new QVBoxLayout;
+    auto* name = new QLabel(Text(kProgramName), this);
+    QFont nameFont = name->font();
+    nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
+    nameFont.setBold(true);
+    name->setFont(nameFont);
+    texts->addWidget(name);
+    for (const char* line : {LangText(T_ABOUT_MAKER), LangText(T_ABOUT_WEB), LangText(T_ABOUT_SUPPORT)}) {
+        texts->addWidget(new QLabel(Text(line), this));
+    }
+    texts->addSpacing(8);
+    for (const char* line : {LangText(T_ABOUT_WARNING1), LangText(T_ABOUT_WARNING2)}) {
+        auto* warning = new QLabel(Text(line), this);
+        warning->setWordWrap(true);
+        texts->addWidget(warning);
+    }
+    auto* version = new QLabel(QStringLiteral("%1 %2").arg(Text(LangText(T_VERSION_LABEL)), Text(kVersionText)), this);
+    version->setObjectName(QStringLiteral("versionLabel"));
+    texts->addWidget(version);
+    texts->addStretch();
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(Text(LangText(T_OK)));
+    connect(buttons, &QDialogButtonBox::accepted, this, [this] { Command(kIdOk); });
+    texts->addWidget(buttons);
+    layout->addLayout(texts);
+    setMinimumWidth(560);
+}
