@@ -16,6 +16,15 @@ constexpr double kTiny = 0.00001;
 
 double Percent(double part, double whole) { return whole > kTiny ? part * 100 / whole : 0; }
 
+// A layout's pieces times its bars reaches 2^62; the running count is held well inside 64
+// bits so that adding the next one cannot overflow (it ends up held to 32 bits anyway).
+constexpr std::int64_t kCountLimit = std::int64_t{1} << 61;
+
+std::int64_t AddCount(std::int64_t sum, std::int64_t count)
+{
+    return std::clamp(sum + count, -kCountLimit, kCountLimit);
+}
+
 } // namespace
 
 LayoutStatistics ComputeLayoutStatistics(const TYPE_OF_BAR& type, const std::vector<ITEM_TO_BE_CUT>& items,
@@ -34,7 +43,7 @@ LayoutStatistics ComputeLayoutStatistics(const TYPE_OF_BAR& type, const std::vec
         const std::size_t count = std::min(items.size(), layout.pieces.size());
         for (std::size_t k = 0; k < count; ++k) {
             piecesLength += layout.pieces[k] * items[k].length;
-            usedItems += static_cast<std::int64_t>(layout.pieces[k]) * layout.barCount;
+            usedItems = AddCount(usedItems, static_cast<std::int64_t>(layout.pieces[k]) * layout.barCount);
         }
         statistics.waste += layout.barCount * (layout.usedLength - piecesLength);
         statistics.used += layout.barCount * piecesLength;

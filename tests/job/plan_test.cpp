@@ -1,3 +1,4 @@
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -58,6 +59,17 @@ TEST(LayoutStatistics, Cases)
         EXPECT_EQ(s.usedItems, c.expected.usedItems) << c.name;
         EXPECT_EQ(s.unusedItems, c.expected.unusedItems) << c.name;
     }
+}
+
+// Counts a broken library may hand back: the piece counts saturate instead of overflowing.
+TEST(LayoutStatistics, HugeCountsSaturate)
+{
+    const std::int32_t most = std::numeric_limits<std::int32_t>::max();
+    const std::vector<ITEM_TO_BE_CUT> items = {Item(1, most), Item(1, most), Item(1, most)};
+    const std::vector<OPTIMIZED_RESULT> layouts(4, Layout(6000, 3, most, {most, most, most}));
+    const LayoutStatistics s = ComputeLayoutStatistics(TypeWithMinimum(0), items, layouts);
+    EXPECT_EQ(s.usedItems, most);
+    EXPECT_EQ(s.unusedItems, std::numeric_limits<std::int32_t>::min());
 }
 
 TEST(LayoutStatistics, TypeCostsAndShares)
