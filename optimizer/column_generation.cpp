@@ -155,17 +155,126 @@ namespace {
 // fractional (Dantzig) bound and a node limit.
 class KnapsackPricing {
 public:
-    KnapsackPricing(const CuttingProblem& problem) : n_(problem.pieceLengths.size())
+    explicit KnapsackPricing(const CuttingProblem& problem) : n_(problem.pieceLengths.size())
     {
         capacity_ = problem.kinds[0].length + problem.sawThickness;
         weights_.resize(n_);
         for (size_t i = 0; i < n_; ++i)
             weights_[i] = problem.pieceLengths[i] + problem.sawThickness;
+        // Lengths on a grid of 1, 0.1, 0.01 or 0.001 allow an exact dynamic
+        // programme over the bar's length.
+        for (double scale : {1.0, 10.0, 100.0, 1000.0}) {
+            const double units = std::floor(capacity_ * scale + 1e-6);
+            if (units > 2e7)
+                break;
+            bool onGrid = std::fabs(capacity_ * scale - std::round(capacity_ * scale)) < 1e-6;
+            std::vector<int64_t> grid(n_);
+            for (size_t i = 0; i < n_ && onGrid; ++i) {
+                const double w = weights_[i] * scale;
+                onGrid = std::fabs(w - std::round(w)) < 1e-6;
+                grid[i] = static_cast<int64_t>(std::round(w));
+            }
+            if (onGrid) {
+                gridCapacity_ = static_cast<int64_t>(units);
+                gridWeights_ = std::move(grid);
+                break;
+            }
+        }
     }
 
     // Returns false when a stop was requested.
     bool Solve(const std::vector<double>& profit, const std::vector<int64_t>& bounds, int64_t nodeLimit,
                const SearchControl& control)
+    {
+        // Small grids: the dynamic programme at once; large ones only when
+        // the branch and bound runs out of nodes.
+        const double work = GridWork(bounds);
+        if (work <= 3e6)
+            return SolveOnGrid(profit, bounds, control);
+        const bool ok = SolveByBranching(profit, bounds, nodeLimit, control);
+        if (ok && !exact && work <= 1.5e8)
+            return SolveOnGrid(profit, bounds, control);
+        return ok;
+    }
+
+private:
+    // Work of the dynamic programme (capacity x pieces after binary
+    // splitting), infinite when the lengths are not on a grid.
+    double GridWork(const std::vector<int64_t>& bounds) const
+    {
+        if (gridCapacity_ <= 0)
+            return std::numeric_limits<double>::infinity();
+        double chunks = 0;
+        for (size_t i = 0; i < n_; ++i)
+            if (bounds[i] > 0 && gridWeights_[i] > 0 && gridWeights_[i] <= gridCapacity_)
+                chunks += std::floor(std::log2(static_cast<double>(
+                              std::min<int64_t>(bounds[i], gridCapacity_ / gridWeights_[i])))) + 1;
+        return chunks * static_cast<double>(gridCapacity_ + 1);
+    }
+
+    bool SolveOnGrid(const std::vector<double>& profit, const std::vector<int64_t>& bounds,
+                     const SearchControl& control)
+    {
+        struct Chunk {
+            size_t item;
+            int64_t copies;
+        };
+        std::vector<Chunk> chunks;
+        for (size_t i = 0; i < n_; ++i) {
+            if (!(profit[i] > 1e-12) || bounds[i] <= 0 || gridWeights_[i] <= 0 || gridWeights_[i] > gridCapacity_)
+                continue;
+            int64_t left = std::min<int64_t>(bounds[i], gridCapacity_ / gridWeights_[i]);
+            for (int64_t k = 1; left > 0; k *= 2) {
+                const int64_t take = std::min(k, left);
+                chunks.push_back({i, take});
+                left -= take;
+            }
+        }
+        const size_t width = static_cast<size_t>(gridCapacity_) + 1;
+        std::vector<double> value(width, 0);
+        std::vector<uint8_t> taken(chunks.size() * width, 0);
+        for (size_t t = 0; t < chunks.size(); ++t) {
+            if (t % 16 == 0 && control.StopRequested())
+                return false;
+            const int64_t w = gridWeights_[chunks[t].item] * chunks[t].copies;
+            const double p = profit[chunks[t].item] * static_cast<double>(chunks[t].copies);
+            uint8_t* row = taken.data() + t * width;
+            for (int64_t c = gridCapacity_; c >= w; --c)
+                if (value[c - w] + p > value[c] + 1e-15) {
+                    value[c] = value[c - w] + p;
+                    row[c] = 1;
+                }
+        }
+        // The best bar, and a few more nearly as good ones from other
+        // lengths used, as further columns.
+        std::vector<int64_t> ends(width);
+        std::iota(ends.begin(), ends.end(), 0);
+        std::partial_sort(ends.begin(), ends.begin() + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(width), 256),
+                          ends.end(), [&](int64_t a, int64_t b) { return value[a] > value[b]; });
+        bestValue = value[ends[0]];
+        exact = true;
+        upperBound = std::max(bestValue, kImproving);
+        columns.clear();
+        std::set<std::vector<int32_t>> seen;
+        for (size_t e = 0; e < std::min<size_t>(width, 256) && columns.size() < kColumnsPerRound; ++e) {
+            if (value[ends[e]] <= kImproving)
+                break;
+            std::vector<int32_t> pieces(n_, 0);
+            int64_t c = ends[e];
+            for (size_t t = chunks.size(); t-- > 0;)
+                if (taken[t * width + static_cast<size_t>(c)]) {
+                    pieces[chunks[t].item] += static_cast<int32_t>(chunks[t].copies);
+                    c -= gridWeights_[chunks[t].item] * chunks[t].copies;
+                }
+            if (seen.insert(pieces).second)
+                columns.insert(columns.begin(), std::move(pieces)); // best last
+        }
+        return true;
+    }
+
+public:
+    bool SolveByBranching(const std::vector<double>& profit, const std::vector<int64_t>& bounds, int64_t nodeLimit,
+                          const SearchControl& control)
     {
         order_.clear();
         for (size_t i = 0; i < n_; ++i)
@@ -204,19 +313,23 @@ public:
         Descend(0, room, 0);
         exact = nodes_ < nodeLimit_ && !aborted_;
         if (exact)
-            upperBound = bestValue;
+            upperBound = std::max(bestValue, kImproving);
         upperBound = std::max(upperBound, bestValue);
         return !aborted_;
     }
 
-    double bestValue = 0;
-    double upperBound = 0; // no bar carries more dual value
+    // A bar prices out when it carries more dual value than this (its
+    // reduced cost is then clearly below the solver's tolerances).
+    static constexpr double kImproving = 1 + 1e-6;
+
+    double bestValue = 0;   // the most dual value found on one bar (exact only up to kImproving)
+    double upperBound = 0;  // no bar carries more dual value
     bool exact = false;
     // The last improving bars found (value above 1), in item space, best last.
     std::vector<std::vector<int32_t>> columns;
 
 private:
-    static constexpr size_t kColumnsPerRound = 6;
+    static constexpr size_t kColumnsPerRound = 8;
 
     double Bound(size_t s, double room) const
     {
@@ -238,12 +351,13 @@ private:
         if (value > bestValue + 1e-12) {
             bestValue = value;
             best_ = current_;
-            if (value > 1 + 1e-9)
+            if (value > kImproving)
                 Record();
         }
         if (s == order_.size() || aborted_ || nodes_ >= nodeLimit_)
             return;
-        if (value + Bound(s, room) <= bestValue + 1e-12)
+        // Bars that cannot price out do not matter, whatever their value.
+        if (value + Bound(s, room) <= std::max(bestValue, kImproving) + 1e-12)
             return;
         const int64_t most = std::min<int64_t>(count_[s], static_cast<int64_t>(std::min(room / weight_[s], 2e9)));
         for (int64_t x = most; x >= 0; --x) {
@@ -268,6 +382,8 @@ private:
     size_t n_;
     double capacity_ = 0;
     std::vector<double> weights_;
+    int64_t gridCapacity_ = 0;          // 0: the lengths are not on a grid
+    std::vector<int64_t> gridWeights_;
     std::vector<size_t> order_;
     std::vector<int64_t> count_;
     std::vector<double> ratio_, profit_, weight_, prefixWeight_, prefixProfit_;
@@ -301,27 +417,37 @@ public:
         }
     }
 
-    // Adds a bar layout that fits; false when it is known or empty.
-    bool AddColumn(std::vector<int32_t> pieces)
+    // Adds the bar layouts that fit and are not known yet, in one step;
+    // returns how many were added.
+    size_t AddColumns(std::vector<std::vector<int32_t>> candidates)
     {
-        while (PieceCount(pieces) > 0 && !FitsOnBar(problem_, pieces, problem_.kinds[0].length))
-            for (size_t i = pieces.size(); i-- > 0;)
-                if (pieces[i] > 0) {
-                    --pieces[i];
-                    break;
-                }
-        if (PieceCount(pieces) == 0 || !known_.insert(pieces).second)
-            return false;
-        std::vector<int> rows;
+        std::vector<int> starts{0}, rows;
         std::vector<double> elements;
-        for (size_t i = 0; i < pieces.size(); ++i)
-            if (pieces[i] > 0) {
-                rows.push_back(static_cast<int>(i));
-                elements.push_back(pieces[i]);
-            }
-        model_.addColumn(static_cast<int>(rows.size()), rows.data(), elements.data(), 0.0, COIN_DBL_MAX, 1.0);
-        columns_.push_back(std::move(pieces));
-        return true;
+        size_t added = 0;
+        for (std::vector<int32_t>& pieces : candidates) {
+            while (PieceCount(pieces) > 0 && !FitsOnBar(problem_, pieces, problem_.kinds[0].length))
+                for (size_t i = pieces.size(); i-- > 0;)
+                    if (pieces[i] > 0) {
+                        --pieces[i];
+                        break;
+                    }
+            if (PieceCount(pieces) == 0 || !known_.insert(pieces).second)
+                continue;
+            for (size_t i = 0; i < pieces.size(); ++i)
+                if (pieces[i] > 0) {
+                    rows.push_back(static_cast<int>(i));
+                    elements.push_back(pieces[i]);
+                }
+            starts.push_back(static_cast<int>(rows.size()));
+            columns_.push_back(std::move(pieces));
+            ++added;
+        }
+        if (added > 0) {
+            const std::vector<double> lower(added, 0.0), upper(added, COIN_DBL_MAX), cost(added, 1.0);
+            model_.addColumns(static_cast<int>(added), lower.data(), upper.data(), cost.data(), starts.data(),
+                              rows.data(), elements.data());
+        }
+        return added;
     }
 
     bool Solve()
@@ -349,6 +475,21 @@ private:
     std::vector<std::vector<int32_t>> columns_;
 };
 
+// As many pieces of one item as fit on a bar, for each item: columns that
+// make every master problem feasible.
+std::vector<std::vector<int32_t>> SingleItemColumns(const CuttingProblem& problem)
+{
+    const double capacity = problem.kinds[0].length + problem.sawThickness;
+    std::vector<std::vector<int32_t>> columns;
+    for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
+        std::vector<int32_t> single(problem.pieceLengths.size(), 0);
+        single[i] = static_cast<int32_t>(
+            std::min(problem.demand[i], PiecesPerBar(problem.pieceLengths[i] + problem.sawThickness, capacity)));
+        columns.push_back(std::move(single));
+    }
+    return columns;
+}
+
 struct GenerationResult {
     bool solved = false;    // the master LP was solved at least once
     bool converged = false; // no layout prices out: the LP value is the LP optimum
@@ -362,7 +503,9 @@ struct GenerationResult {
 GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const std::vector<int64_t>& demand,
                           bool enoughAtCeiling, const SearchControl& control)
 {
+    constexpr double kSmoothing = 0.8;
     GenerationResult result;
+    std::vector<double> center; // the duals of the best bound
     for (;;) {
         if (control.ShouldEnd()) {
             result.stopped = control.StopRequested();
@@ -373,27 +516,46 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
         result.solved = true;
         result.value = master.Value();
         const std::vector<double> duals = master.Duals();
-        if (!pricing.Solve(duals, demand, kPricingNodes, control)) {
-            result.stopped = true;
-            return result;
-        }
-        double dualValue = 0;
-        for (size_t i = 0; i < demand.size(); ++i)
-            dualValue += duals[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
-        // Scaled by the most any bar carries, the duals are feasible: their
-        // value is a bound on the LP optimum whatever the solver's accuracy.
-        if (pricing.upperBound > 1e-12)
-            result.bound = std::max(result.bound, dualValue / pricing.upperBound);
-        if (pricing.exact && pricing.bestValue <= 1 + 1e-9) {
-            result.converged = true;
-            return result;
+        // Smoothing: price at a point between the duals with the best bound
+        // so far and the master's duals, which damps the oscillation of the
+        // duals; if nothing prices out there, price at the master's duals.
+        std::vector<std::vector<int32_t>> columns;
+        for (double weight : {center.empty() ? 0.0 : kSmoothing, 0.0}) {
+            std::vector<double> point = duals;
+            if (weight > 0)
+                for (size_t i = 0; i < point.size(); ++i)
+                    point[i] = weight * center[i] + (1 - weight) * duals[i];
+            if (!pricing.Solve(point, demand, kPricingNodes, control)) {
+                result.stopped = true;
+                return result;
+            }
+            double dualValue = 0;
+            for (size_t i = 0; i < demand.size(); ++i)
+                dualValue += point[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
+            // Scaled by the most any bar carries, these duals are feasible:
+            // their value is a bound on the LP optimum whatever the solver's
+            // accuracy.
+            if (pricing.upperBound > 1e-12 && dualValue / pricing.upperBound > result.bound) {
+                result.bound = dualValue / pricing.upperBound;
+                center = point;
+            }
+            if (weight == 0 && pricing.exact && pricing.bestValue <= KnapsackPricing::kImproving) {
+                result.converged = true;
+                return result;
+            }
+            for (std::vector<int32_t>& column : pricing.columns) {
+                double value = 0;
+                for (size_t i = 0; i < column.size(); ++i)
+                    value += duals[i] * column[i];
+                if (value > KnapsackPricing::kImproving)
+                    columns.push_back(std::move(column));
+            }
+            if (!columns.empty())
+                break;
         }
         if (enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value))
             return result;
-        bool added = false;
-        for (std::vector<int32_t>& column : pricing.columns)
-            added = master.AddColumn(std::move(column)) || added;
-        if (!added)
+        if (master.AddColumns(std::move(columns)) == 0)
             return result; // nothing new prices out within the node limit
     }
 }
@@ -549,13 +711,7 @@ LowerBound ComputeLowerBound(const CuttingProblem& problem, const SearchControl&
     if (TotalDemand(problem.demand) > 0) {
         try {
             MasterProblem master(problem);
-            for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
-                std::vector<int32_t> single(problem.pieceLengths.size(), 0);
-                single[i] = static_cast<int32_t>(std::min(
-                    problem.demand[i], PiecesPerBar(problem.pieceLengths[i] + problem.sawThickness,
-                                                    length + problem.sawThickness)));
-                master.AddColumn(std::move(single));
-            }
+            master.AddColumns(SingleItemColumns(problem));
             KnapsackPricing pricing(problem);
             const GenerationResult lp = Generate(master, pricing, problem.demand, true, control);
             bound.bars = std::max(bound.bars, CeilBound(lp.bound));
@@ -609,15 +765,11 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
         try {
             MasterProblem master(problem);
             // Start from the layouts of the first plan and one layout per item.
+            std::vector<std::vector<int32_t>> start;
             for (const Layout& layout : best)
-                master.AddColumn(layout.pieces);
-            for (size_t i = 0; i < problem.pieceLengths.size(); ++i) {
-                std::vector<int32_t> single(problem.pieceLengths.size(), 0);
-                single[i] = static_cast<int32_t>(std::min(
-                    problem.demand[i], PiecesPerBar(problem.pieceLengths[i] + problem.sawThickness,
-                                                    length + problem.sawThickness)));
-                master.AddColumn(std::move(single));
-            }
+                start.push_back(layout.pieces);
+            master.AddColumns(std::move(start));
+            master.AddColumns(SingleItemColumns(problem));
             KnapsackPricing pricing(problem);
             const GenerationResult lp = Generate(master, pricing, problem.demand, true, control);
             bound_.bars = std::max(bound_.bars, CeilBound(lp.bound));
