@@ -323,6 +323,8 @@ void COrderListView::RemoveSelected()
     }
     m_data.RemoveOrder(row);
     Model()->DeleteRow(row);
+    // No row inherits the selection of the removed one.
+    clearSelection();
 }
 
 void COrderListView::ReportSelectedOrder()
