@@ -501,12 +501,10 @@ struct GenerationResult {
 // Column generation for `demand`. With `enoughAtCeiling` it ends as soon as
 // the proven bound rounds up to the master's value rounded up.
 GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const std::vector<int64_t>& demand,
-                          bool enoughAtCeiling, const SearchControl& control)
+                          bool enoughAtCeiling, const SearchControl& control, int maxRounds = 1000000)
 {
-    constexpr double kSmoothing = 0.8;
     GenerationResult result;
-    std::vector<double> center; // the duals of the best bound
-    for (;;) {
+    for (int round = 0;; ++round) {
         if (control.ShouldEnd()) {
             result.stopped = control.StopRequested();
             return result;
@@ -516,46 +514,24 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
         result.solved = true;
         result.value = master.Value();
         const std::vector<double> duals = master.Duals();
-        // Smoothing: price at a point between the duals with the best bound
-        // so far and the master's duals, which damps the oscillation of the
-        // duals; if nothing prices out there, price at the master's duals.
-        std::vector<std::vector<int32_t>> columns;
-        for (double weight : {center.empty() ? 0.0 : kSmoothing, 0.0}) {
-            std::vector<double> point = duals;
-            if (weight > 0)
-                for (size_t i = 0; i < point.size(); ++i)
-                    point[i] = weight * center[i] + (1 - weight) * duals[i];
-            if (!pricing.Solve(point, demand, kPricingNodes, control)) {
-                result.stopped = true;
-                return result;
-            }
-            double dualValue = 0;
-            for (size_t i = 0; i < demand.size(); ++i)
-                dualValue += point[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
-            // Scaled by the most any bar carries, these duals are feasible:
-            // their value is a bound on the LP optimum whatever the solver's
-            // accuracy.
-            if (pricing.upperBound > 1e-12 && dualValue / pricing.upperBound > result.bound) {
-                result.bound = dualValue / pricing.upperBound;
-                center = point;
-            }
-            if (weight == 0 && pricing.exact && pricing.bestValue <= KnapsackPricing::kImproving) {
-                result.converged = true;
-                return result;
-            }
-            for (std::vector<int32_t>& column : pricing.columns) {
-                double value = 0;
-                for (size_t i = 0; i < column.size(); ++i)
-                    value += duals[i] * column[i];
-                if (value > KnapsackPricing::kImproving)
-                    columns.push_back(std::move(column));
-            }
-            if (!columns.empty())
-                break;
-        }
-        if (enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value))
+        if (!pricing.Solve(duals, demand, kPricingNodes, control)) {
+            result.stopped = true;
             return result;
-        if (master.AddColumns(std::move(columns)) == 0)
+        }
+        double dualValue = 0;
+        for (size_t i = 0; i < demand.size(); ++i)
+            dualValue += duals[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
+        // Scaled by the most any bar carries, the duals are feasible: their
+        // value is a bound on the LP optimum whatever the solver's accuracy.
+        if (pricing.upperBound > 1e-12)
+            result.bound = std::max(result.bound, dualValue / pricing.upperBound);
+        if (pricing.exact && pricing.bestValue <= KnapsackPricing::kImproving) {
+            result.converged = true;
+            return result;
+        }
+        if ((enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value)) || round + 1 >= maxRounds)
+            return result;
+        if (master.AddColumns(std::move(pricing.columns)) == 0)
             return result; // nothing new prices out within the node limit
     }
 }
@@ -589,8 +565,26 @@ int64_t FixColumn(const std::vector<int32_t>& pieces, int64_t count, std::vector
     return added;
 }
 
-// Rounds the master's solution down and lays the rest out by best fit.
-std::optional<Plan> RoundDown(const CuttingProblem& problem, const MasterProblem& master)
+// The better of best fit and the heuristic's constructive plan for the
+// pieces in `rest`.
+std::optional<Plan> LayOutRest(const CuttingProblem& problem, const std::vector<int64_t>& rest,
+                               const SearchControl& control)
+{
+    std::optional<Plan> plan = BestFitOnOneLength(problem, rest);
+    CuttingProblem part = problem;
+    part.demand = rest;
+    for (int64_t& d : part.demand)
+        d = std::max<int64_t>(0, d);
+    std::optional<Plan> constructed = MakeHeuristicSearch()->BuildInitialPlan(part, control);
+    if (constructed && IsValidPlan(part, *constructed) && UncutDemand(part, *constructed) == std::vector<int64_t>(rest.size(), 0) &&
+        (!plan || BarCount(*constructed) < BarCount(*plan)))
+        plan = std::move(constructed);
+    return plan;
+}
+
+// Rounds the master's solution down and lays the rest out.
+std::optional<Plan> RoundDown(const CuttingProblem& problem, const MasterProblem& master,
+                              const SearchControl& control)
 {
     std::vector<int64_t> rest = problem.demand;
     Plan plan;
@@ -599,7 +593,7 @@ std::optional<Plan> RoundDown(const CuttingProblem& problem, const MasterProblem
         if (x >= 1 - 1e-9)
             FixColumn(master.Columns()[j], static_cast<int64_t>(std::min(std::floor(x + 1e-9), 4e18)), rest, plan);
     }
-    std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
+    std::optional<Plan> residual = LayOutRest(problem, rest, control);
     if (!residual)
         return std::nullopt;
     plan.insert(plan.end(), residual->begin(), residual->end());
@@ -621,13 +615,14 @@ std::optional<Plan> Dive(const CuttingProblem& problem, MasterProblem& master, K
         if (TotalDemand(rest) == 0)
             break;
         master.SetDemand(rest);
-        const GenerationResult lp = Generate(master, pricing, rest, true, control);
+        constexpr int kDiveRounds = 25;
+        const GenerationResult lp = Generate(master, pricing, rest, true, control, kDiveRounds);
         if (lp.stopped || !lp.solved)
             return std::nullopt;
         if (bars + CeilBound(lp.bound) >= target)
             return std::nullopt;
         if (control.ShouldEnd() || lp.value < 1e-9) {
-            std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
+            std::optional<Plan> residual = LayOutRest(problem, rest, control);
             if (!residual)
                 return std::nullopt;
             plan.insert(plan.end(), residual->begin(), residual->end());
@@ -711,6 +706,13 @@ LowerBound ComputeLowerBound(const CuttingProblem& problem, const SearchControl&
     if (TotalDemand(problem.demand) > 0) {
         try {
             MasterProblem master(problem);
+            // The constructive plan's layouts are a good start.
+            if (std::optional<Plan> start = MakeHeuristicSearch()->BuildInitialPlan(problem, control)) {
+                std::vector<std::vector<int32_t>> columns;
+                for (const Layout& layout : *start)
+                    columns.push_back(layout.pieces);
+                master.AddColumns(std::move(columns));
+            }
             master.AddColumns(SingleItemColumns(problem));
             KnapsackPricing pricing(problem);
             const GenerationResult lp = Generate(master, pricing, problem.demand, true, control);
@@ -777,7 +779,7 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
                 bound_.lpValue = lp.value;
             if (lp.solved && !lp.stopped) {
                 if (bars() > bound_.bars)
-                    consider(RoundDown(problem, master));
+                    consider(RoundDown(problem, master, control));
                 if (bars() > bound_.bars && !control.ShouldEnd())
                     consider(Dive(problem, master, pricing, bars(), nullptr, control));
                 std::mt19937 random(0x5eed1234u);
