@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <algorithm>
 #include <filesystem>
+#include <map>
 #include <optional>
 #include <set>
 #include <string_view>
@@ -136,14 +138,38 @@ void RestoreInventory(CInventoryData& inventory, const std::string& backupPath)
         KX_RAISE(LangText(T_CANNOT_RESTORE_INVENTORY));
     }
 
-    // Every member is written (each replaced atomically) before any current stock file is
-    // deleted, so a failed write leaves the current stock files in place.
-    std::set<std::string, std::less<>> restored;
+    // The members are written in two steps, so a full disk half-way through changes no file:
+    // every member goes to a temporary file first (a name held twice keeps its last content),
+    // and only when all are written are they renamed over the current files, the bar manager
+    // file last. No current stock file is deleted before that.
+    std::map<std::string_view, std::string_view> latest;
     for (const MEMBER& member : *members) {
-        if (!ReplaceFileAtomically(ProgramFilePath("", std::string(member.name)), member.content)) {
+        latest[member.name] = member.content;
+    }
+    std::vector<std::pair<std::string, std::string>> written; // temporary file, target
+    for (const auto& [name, content] : latest) {
+        const std::string path = ProgramFilePath("", std::string(name));
+        const std::optional<std::string> temporary = WriteTemporaryFile(path, content);
+        if (!temporary) {
+            for (const auto& file : written) {
+                DiscardTemporaryFile(file.first);
+            }
             KX_RAISE(LangText(T_CANNOT_RESTORE_INVENTORY));
         }
-        restored.emplace(member.name);
+        written.emplace_back(*temporary, path);
+    }
+    std::stable_partition(written.begin(), written.end(),
+                          [&](const auto& file) { return file.second != ProgramFilePath("", "bfm"); });
+    bool committed = true;
+    for (const auto& [temporary, target] : written) {
+        committed = CommitTemporaryFile(temporary, target) && committed;
+    }
+    if (!committed) {
+        KX_RAISE(LangText(T_CANNOT_RESTORE_INVENTORY));
+    }
+    std::set<std::string, std::less<>> restored;
+    for (const auto& member : latest) {
+        restored.emplace(member.first);
     }
     // The stock files of the current types of bars that the backup does not hold go.
     for (int index = 0; index < inventory.CountTypesOfBars(); ++index) {

@@ -45,6 +45,24 @@ TEST_F(AtomicFile, AFailedWriteLeavesTheOldFileAndNoTemporaryFile)
     EXPECT_EQ(FilesInFolder(), before);
 }
 
+TEST_F(AtomicFile, TwoStepReplaceChangesTheFileOnlyOnCommit)
+{
+    folder.Write("bfm", "old");
+    const std::size_t before = FilesInFolder();
+    const std::optional<std::string> kept = WriteTemporaryFile(folder.File("bfm"), "new");
+    const std::optional<std::string> dropped = WriteTemporaryFile(folder.File("bfm"), "other");
+    ASSERT_TRUE(kept && dropped);
+    EXPECT_EQ(folder.Read("bfm"), "old");
+    DiscardTemporaryFile(*dropped);
+    ASSERT_TRUE(CommitTemporaryFile(*kept, folder.File("bfm")));
+    EXPECT_EQ(folder.Read("bfm"), "new");
+    EXPECT_EQ(FilesInFolder(), before);
+
+    SetWriteFailureForTesting(1);
+    EXPECT_FALSE(WriteTemporaryFile(folder.File("bfm"), "newer"));
+    EXPECT_EQ(FilesInFolder(), before);
+}
+
 TEST_F(AtomicFile, AReadOnlyFolderFailsAndKeepsTheFile)
 {
     if (::geteuid() == 0) {

@@ -192,4 +192,20 @@ TEST_F(BackupTest, FailedMemberWriteKeepsTheCurrentStockFiles)
     EXPECT_EQ(inventory.CountTypesOfBars(), 2);
 }
 
+// Members that fit are written before one fails (an empty bar manager file, a new stock
+// file, a category): they are all put back, so the inventory is the one before the restore.
+TEST_F(BackupTest, WriteFailingAfterSomeMembersPutsThemBack)
+{
+    ReplaceFileAtomically(backupPath, Member("bfm", "") + Member("99999999", "") + Member("colors.dat", "R\r\n") +
+                                          Member("11111111", "6000.0000\n9\n"));
+    const std::map<std::string, std::string> before = Files();
+    SetWriteFailureForTesting(3);
+    const std::string message = RaisedMessage([&] { RestoreInventory(inventory, backupPath); });
+    SetWriteFailureForTesting(std::nullopt);
+    EXPECT_EQ(message, "Cannot restore inventory!");
+    EXPECT_EQ(Files(), before);
+    inventory.LoadTypesOfBars();
+    EXPECT_EQ(inventory.CountTypesOfBars(), 2);
+}
+
 }  // namespace
