@@ -23,9 +23,8 @@ LayoutStatistics ComputeLayoutStatistics(const TYPE_OF_BAR& type, const std::vec
 // length * price / priceLength.
 double LengthCost(Length length, const TYPE_OF_BAR& type);
 
-// The costs and shares of one type, as its statistics block shows them.
-struct TYPE_COSTS {
-    Length totalLength = 0;
+// Costs and their shares of the total cost.
+struct COST_SHARES {
     double totalCost = 0;
     double usedCost = 0;
     double reusedCost = 0;
@@ -33,18 +32,15 @@ struct TYPE_COSTS {
     double usedPercent = 0;
     double reusedPercent = 0;
     double wastePercent = 0;
+};
+
+// The costs of one type, as its statistics block shows them; the shares are of the length.
+struct TYPE_COSTS : COST_SHARES {
+    Length totalLength = 0;
 };
 TYPE_COSTS ComputeTypeCosts(const TYPE_OF_BAR& type, const LayoutStatistics& statistics);
 
 // The costs summed over all types of a plan; raises "Stock is invalid!" for a type whose
 // price length is below 0.00001.
-struct PLAN_TOTALS {
-    double totalCost = 0;
-    double usedCost = 0;
-    double reusedCost = 0;
-    double wasteCost = 0;
-    double usedPercent = 0;
-    double reusedPercent = 0;
-    double wastePercent = 0;
-};
+using PLAN_TOTALS = COST_SHARES;
 PLAN_TOTALS ComputePlanTotals(const CInventoryData& inventory, const CuttingPlan& plan);

@@ -8,6 +8,7 @@
 #include "core/language.h"
 #include "inventory/inventory_data.h"
 #include "support/fake_platform.h"
+#include "support/raised_message.h"
 #include "support/temp_program_folder.h"
 
 // A type of bar with the given identity and stock file name, and plausible numbers.
@@ -16,18 +17,6 @@ TYPE_OF_BAR MakeType(const std::string& profileCode, const std::string& material
 
 // The bytes of a version-2 bar manager file header.
 std::string BfmHeader(unsigned version = 123);
-
-// The message of the CException raised by `action`, or "" when none was raised.
-template <typename Action>
-std::string RaisedMessage(Action action)
-{
-    try {
-        action();
-    } catch (const CException& error) {
-        return error.message;
-    }
-    return "";
-}
 
 // A temporary program folder with a fake platform and an empty inventory.
 class InventoryTest : public ::testing::Test {

@@ -9,19 +9,8 @@
 #include "inventory/bar.h"
 #include "job/global_data.h"
 #include "support/fake_platform.h"
+#include "support/raised_message.h"
 #include "support/temp_program_folder.h"
-
-// The message of the CException raised by `action`, or "" when none was raised.
-template <typename Action>
-std::string RaisedMessage(Action action)
-{
-    try {
-        action();
-    } catch (const CException& error) {
-        return error.message;
-    }
-    return "";
-}
 
 ORDER MakeOrder(const std::string& profileCode, Length length, int quantity, const std::string& identifier = "A1",
                 const std::string& material = "AL", const std::string& color = "WHITE");

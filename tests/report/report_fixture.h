@@ -8,19 +8,8 @@
 #include "job/cutting_plan.h"
 #include "job/global_data.h"
 #include "support/fake_platform.h"
+#include "support/raised_message.h"
 #include "support/temp_program_folder.h"
-
-// The message of the CException raised by `action`, or "" when none was raised.
-template <typename Action>
-std::string RaisedMessage(Action action)
-{
-    try {
-        action();
-    } catch (const CException& error) {
-        return error.message;
-    }
-    return "";
-}
 
 // An expected page from tests/report/golden. The files hold one fragment per line for
 // reading; the line ends are not part of the page. "@LOGO@" stands for the logo path in
