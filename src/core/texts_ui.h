@@ -64,10 +64,9 @@ inline constexpr char T_ABOUT[2][32] = {"About", "Despre"};
 inline constexpr char T_VERSION_LABEL[2][32] = {"Version:", "Versiune:"};
 inline constexpr const char* kVersionText = "123";
 inline constexpr char T_ABOUT_MAKER[2][256] = {"Velmora Workshop Software", "Velmora Workshop Software"};
-inline constexpr char T_ABOUT_WEB[2][256] = {"User guide: Help > Help... (the help folder of the program)",
-                                             "Ghidul utilizatorului: Ajutor > Ajutor... (dosarul help al programului)"};
-inline constexpr char T_ABOUT_SUPPORT[2][256] = {"Support: ask the workshop's Velmora contact person.",
-                                                 "Asistenta: adresati-va persoanei de contact Velmora a atelierului."};
+inline constexpr char T_ABOUT_WEB[2][256] = {"User guide: Help > Help...", "Ghidul utilizatorului: Ajutor > Ajutor..."};
+inline constexpr char T_ABOUT_SUPPORT[2][256] = {"Support: your Velmora contact person.",
+                                                 "Asistenta: persoana de contact Velmora."};
 inline constexpr char T_ABOUT_WARNING1[2][256] = {
     "This program is protected by copyright law.",
     "Acest program este protejat de legea drepturilor de autor."};

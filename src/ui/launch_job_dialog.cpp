@@ -94,7 +94,8 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     m_updatedLabel = new QLabel(update);
     m_updatedLabel->setObjectName(QStringLiteral("inventoryUpdatedLabel"));
     m_updatedLabel->setVisible(false);
-    updateLayout->addWidget(m_updatedLabel, 1);
+    updateLayout->addWidget(m_updatedLabel);
+    updateLayout->addStretch(1);
     m_updateInventory = NewButton(update, "updateInventoryButton");
     m_updateInventory->setEnabled(false);
     updateLayout->addWidget(m_updateInventory);
@@ -129,6 +130,7 @@ void CLaunchJobDialog::OnInit()
     m_updateInventory->setText(Text(LangText(T_UPDATE_INVENTORY)));
     m_updatedLabel->setText(Text(LangText(T_INVENTORY_UPDATED)));
     m_reportPath->setText(QString::fromStdString(DefaultJobReportPath()));
+    m_reportPath->setCursorPosition(0);
 
     // Both handlers run on the worker thread: they only post to this dialog.
     auto progress = [this](int position) {

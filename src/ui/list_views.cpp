@@ -213,7 +213,7 @@ CListView::CListView(CListModel* model, QWidget* parent) : QTableView(parent), m
     // A click on a title changes nothing: no sorting, no column selection.
     horizontalHeader()->setSectionsClickable(false);
     horizontalHeader()->setHighlightSections(false);
-    horizontalHeader()->setStretchLastSection(true);
+    horizontalHeader()->setStretchLastSection(false);
     connect(selectionModel(), &QItemSelectionModel::selectionChanged, this, [this] { ReportSelection(); });
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, [this] { ReportSelection(); });
     connect(m_model, &QAbstractItemModel::modelReset, this, [this] { ReportSelection(); });

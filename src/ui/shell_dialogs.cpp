@@ -80,7 +80,9 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     name->setFont(nameFont);
     texts->addWidget(name);
     for (const char* line : {LangText(T_ABOUT_MAKER), LangText(T_ABOUT_WEB), LangText(T_ABOUT_SUPPORT)}) {
-        texts->addWidget(new QLabel(Text(line), this));
+        auto* label = new QLabel(Text(line), this);
+        label->setWordWrap(true);
+        texts->addWidget(label);
     }
     texts->addSpacing(8);
     for (const char* line : {LangText(T_ABOUT_WARNING1), LangText(T_ABOUT_WARNING2)}) {
@@ -96,6 +98,6 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     buttons->button(QDialogButtonBox::Ok)->setText(Text(LangText(T_OK)));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { Command(kIdOk); });
     texts->addWidget(buttons);
-    layout->addLayout(texts);
-    setMinimumWidth(560);
+    layout->addLayout(texts, 1);
+    setMinimumSize(600, 260);
 }

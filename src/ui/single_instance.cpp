@@ -2,8 +2,8 @@
 
 #include <QDir>
 
-CSingleInstance::CSingleInstance()
-    : m_lock(std::make_unique<QLockFile>(QDir::temp().filePath(QStringLiteral("VELMORA_KALO_2004"))))
+CSingleInstance::CSingleInstance(const QString& folder)
+    : m_lock(std::make_unique<QLockFile>((folder.isEmpty() ? QDir::temp() : QDir(folder)).filePath(QStringLiteral("VELMORA_KALO_2004"))))
 {
     // A lock whose process is gone is taken over at once; a running instance's lock never
     // goes stale, however long it has been held.

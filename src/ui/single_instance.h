@@ -8,7 +8,8 @@
 // held while the program runs. A lock left by a crashed instance is taken over.
 class CSingleInstance {
 public:
-    CSingleInstance();
+    // `folder`: where the lock lives; the temporary folder unless a test gives another.
+    explicit CSingleInstance(const QString& folder = QString());
     // False when another running instance holds the lock.
     bool IsFirst() const { return m_first; }
 

@@ -8,6 +8,7 @@
 #include <QTableView>
 
 #include <cstdio>
+#include <ctime>
 
 #include "core/settings.h"
 #include "ui/launch_job_dialog.h"
@@ -28,6 +29,8 @@ void Save(QWidget& widget, const QString& folder, const QString& name)
 void Shoot(const QString& folder, int language)
 {
     CUiFixture fixture;
+    const std::time_t now = std::time(nullptr);
+    fixture.platform.now = *std::localtime(&now);
     fixture.folder.settings.values["language"] = std::to_string(language);
     fixture.folder.settings.values["currency"] = "EUR";
     fixture.folder.settings.values["precision"] = "1";

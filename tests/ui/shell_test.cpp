@@ -17,6 +17,7 @@
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
 #include "ui/shell_dialogs.h"
+#include "ui/single_instance.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -50,6 +51,24 @@ private slots:
         QCOMPARE(window.minimumSize(), QSize(777, 500));
         QVERIFY(window.CurrentPanel() == nullptr);
         QVERIFY(m_fixture->platform.messages.empty());
+    }
+
+    void aSecondInstanceIsRefused()
+    {
+        QTemporaryDir folder;
+        {
+            CSingleInstance first(folder.path());
+            CSingleInstance second(folder.path());
+            QVERIFY(first.IsFirst());
+            QVERIFY(!second.IsFirst());
+        }
+        // A lock left behind by an instance that is gone is taken over.
+        QFile stale(folder.filePath("VELMORA_KALO_2004"));
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        stale.write("2147483646\nkalomax\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        stale.close();
+        CSingleInstance after(folder.path());
+        QVERIFY(after.IsFirst());
     }
 
     void aMissingBarFileIsShownOnceAndStartUpGoesOn()
@@ -187,6 +206,21 @@ private slots:
         if (!closes) {
             QCOMPARE(jobPanel->findChild<QLineEdit*>("jobNameEdit")->text(), QString("Renamed job"));
         }
+    }
+
+    void aJobThatCannotBeSavedKeepsTheProgramOpen()
+    {
+        CMainWindow window(m_fixture->data);
+        window.show();
+        window.ShowPanel(kPanelJob);
+        window.CurrentPanel()->findChild<QLineEdit*>("jobNameEdit")->setText("Unsaved");
+        m_fixture->platform.answers.push_back(MessageAnswer::Yes);
+        m_fixture->platform.savePaths.push_back(m_fixture->folder.File("job.odr", "no-such-folder"));
+        QVERIFY(!window.close());
+        QCOMPARE(m_fixture->platform.messages.back().text, std::string("Job file could not be saved!"));
+        QCOMPARE(m_fixture->platform.messages.back().caption, std::string("Error"));
+        QVERIFY(window.CurrentPanel() != nullptr);
+        QCOMPARE(m_fixture->data.GetJobName(), std::string("Unsaved"));
     }
 
     void closingASavedJobAsksNothing()
