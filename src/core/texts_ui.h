@@ -127,3 +127,84 @@ inline constexpr char T_CREATE_REPORT[2][32] = {"Create report", "Creaza raport"
 inline constexpr char T_LAUNCH_UPDATE_GROUP[2][32] = {"Update inventory", "Actualizare stocuri"};
 inline constexpr char T_UPDATE_INVENTORY[2][32] = {"Update inventory", "Actualizeaza stocurile"};
 inline constexpr char T_INVENTORY_UPDATED[2][42] = {"Inventory was updated.", "Stocurile au fost actualizate."};
+
+// Forms of the types-of-bars and inventory panels.
+inline constexpr char T_TOB_ADD_GROUP[2][50] = {"Add a new type of bar", "Adaugare tip bara"};
+inline constexpr char T_TOB_REMOVE_GROUP[2][50] = {"Remove selected type of bar", "Stergere tip bara"};
+inline constexpr char T_TOB_SELECTED_GROUP[2][50] = {"Selected type of bar", "Tipul de bara selectat"};
+inline constexpr char T_TOB_UPDATE_GROUP[2][50] = {"Update selected type of bar", "Actualizare tip de bara selectat"};
+inline constexpr char T_STOCK_GROUP[2][50] = {"Manage stock", "Gestionare stoc"};
+inline constexpr char T_TOB_PROFILE_CODE_LABEL[2][32] = {"Profile code:", "Cod profil:"};
+inline constexpr char T_TOB_MATERIAL_LABEL[2][32] = {"Material:", "Material:"};
+inline constexpr char T_TOB_COLOR_LABEL[2][32] = {"Color:", "Culoare:"};
+inline constexpr char T_TOB_PRICE_LABEL[2][32] = {"Price / length:", "Pret / lungime:"};
+inline constexpr char T_TOB_MIN_REUSED_LABEL[2][32] = {"Min. reused lgth.:", "Lung. min. refolosita:"};
+inline constexpr char T_TOB_MAX_WASTE_LABEL[2][32] = {"Max. waste lgth.:", "Lung. max. pierduta:"};
+inline constexpr char T_TOB_DEFAULT_LENGTH_LABEL[2][32] = {"Default length:", "Lungimea implicita:"};
+inline constexpr char T_STOCK_LENGTH_LABEL[2][32] = {"Length:", "Lungime:"};
+inline constexpr char T_STOCK_QUANTITY_LABEL[2][32] = {"Quantity:", "Cantitate:"};
+inline constexpr char T_BUTTON_ADD[2][32] = {"Add", "Adauga"};
+inline constexpr char T_BUTTON_UPDATE[2][32] = {"Update", "Actualizeaza"};
+inline constexpr char T_BUTTON_REMOVE[2][32] = {"Remove", "Sterge"};
+inline constexpr char T_NO_PROFILE_CODES[2][256] = {
+    "There is no profile code in the database! Add a profile code!",
+    "In baza de date nu exista nici un cod profil! Adaugati un cod profil!"};
+inline constexpr char T_NO_MATERIALS[2][256] = {
+    "There is no material type in the database! Add a material type!",
+    "In baza de date nu exista nici un tip de material! Adaugati un tip de material!"};
+inline constexpr char T_NO_COLORS[2][256] = {"There is no color type in the database! Add a color type!",
+                                             "In baza de date nu exista nici o culoare! Adaugati o culoare!"};
+inline constexpr char T_INVALID_PRICE_LENGTH[2][256] = {
+    "In the price / length field, the length has to be a valid number!",
+    "In campul pret / lungime, lungimea trebuie sa fie un numar valid!"};
+inline constexpr char T_INVALID_DEFAULT_LENGTH[2][256] = {
+    "In the default length field, the length has to be a valid number!",
+    "In campul lungime implicita, lungimea trebuie sa fie un numar valid!"};
+inline constexpr char T_DEFAULT_BELOW_MIN_REUSED[2][256] = {
+    "The default length cannot be less than the minimum reused length!",
+    "Lungimea implicita nu poate fi mai mica decat lungimea minima refolosita!"};
+inline constexpr char T_MAX_WASTE_ABOVE_MIN_REUSED[2][256] = {
+    "The maximum waste length cannot be greater than the minimum reused length!",
+    "Lungimea maxima pierduta nu poate fi mai mare decat lungimea minima refolosita!"};
+inline constexpr char T_ASK_REMOVE_STOCKED_TYPE[2][256] = {
+    "The type of bar you want to remove has a stock of bars. Do you want to remove it?",
+    "Tipul de bara pe care doriti sa-l stergeti are asociat un stoc de bare. Vreti sa stergeti tipul de bara?"};
+inline constexpr const char* kCannotInitializeTypesOfBarsPanel = "Cannot initialize 'add type of bar' panel!";
+
+// Category dialogs, one row per kind: profile codes, materials, colors.
+struct CATEGORY_TEXTS {
+    char caption[2][50];
+    char addGroup[2][50];
+    char viewGroup[2][50];
+    char removeButton[2][50];
+};
+inline constexpr CATEGORY_TEXTS kCategoryTexts[3] = {
+    {{"Profile codes", "Coduri profile"},
+     {"Add profile code", "Adaugare cod profil"},
+     {"View existing profile codes", "Vizualizare coduri profile existente"},
+     {"Remove selected profile code", "Sterge cod profil selectat"}},
+    {{"Materials", "Materiale"},
+     {"Add material", "Adaugare material"},
+     {"View existing materials", "Vizualizare materiale existente"},
+     {"Remove selected material", "Sterge material selectat"}},
+    {{"Colors", "Culori"},
+     {"Add color", "Adaugare culoare"},
+     {"View existing colors", "Vizualizare culori existente"},
+     {"Remove selected color", "Sterge culoare selectata"}},
+};
+
+// Settings dialog.
+inline constexpr char T_SETTINGS_TITLE[2][32] = {"Settings", "Configurare"};
+inline constexpr char T_CURRENCY_LABEL[2][32] = {"Currency:", "Valuta:"};
+inline constexpr char T_LENGTH_UNIT_LABEL[2][32] = {"Length unit:", "Unitatea de lungime:"};
+inline constexpr char T_PRECISION_LABEL[2][32] = {"Precision:", "Precizie:"};
+inline constexpr char T_SAW_THICKNESS_LABEL[2][32] = {"Saw thickness:", "Dimensiunea taieturii:"};
+inline constexpr const char* kOkText = "OK";
+inline constexpr const char* kCancelText = "Cancel";
+
+// Inventory report dialog ("Report path:", "Set report content:", "bars that have to be
+// bought" and "Create report" are the launch dialog's texts).
+inline constexpr char T_INVENTORY_REPORT_TITLE[2][32] = {"Inventory report", "Raport stocuri"};
+inline constexpr char T_SR_STOCK_INFO[2][40] = {"stock info", "informatii stoc"};
+inline constexpr char T_SR_STOCK_DETAILS[2][40] = {"stock details", "detalii stoc"};
+inline constexpr char T_SR_TOTAL_COST[2][40] = {"total cost of stocks", "costul total al stocurilor"};
