@@ -74,7 +74,8 @@ INSTANTIATE_TEST_SUITE_P(
         // Only two pieces of 40 go on a bar of 100: the LP needs 2.5 bars
         // where the sizes say 2.
         BoundCase{"LayoutsBeatTheSizes", OneLength(100, {{40, 5}}), 2, 3},
-        BoundCase{"OffTheGridLengths", OneLength(1000.5, {{333.5, 7}, {250.125, 2}}, 0.25), 3, 3},
+        // Three pieces of 333.5 and two saw cuts of 0.25 are 1001: two a bar.
+        BoundCase{"SawCutsOffTheGrid", OneLength(1000.5, {{333.5, 7}, {250.125, 2}}, 0.25), 3, 4},
         BoundCase{"Empty", OneLength(6000, {{7000, 0}}), 0, 0}),
     [](const testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
 
