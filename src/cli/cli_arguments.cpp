@@ -7,6 +7,7 @@ const char* const kCliUsage =
     "                   [--language 0|1] COMMAND\n"
     "  optimize JOB.odr [--report FILE] [--sections LIST] [--reuse-stubs] [--update-inventory]\n"
     "                   [--plan-json FILE] [--time-limit SECONDS]\n"
+    "  import-orders CSV JOB.odr\n"
     "  inventory-report FILE [--sections LIST]\n"
     "  backup FILE\n"
     "  restore FILE\n"

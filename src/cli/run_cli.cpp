@@ -2,6 +2,7 @@
 
 #include "cli/cli_arguments.h"
 #include "cli/cli_platform.h"
+#include "cli/import_command.h"
 #include "cli/inventory_commands.h"
 #include "cli/optimize_command.h"
 #include "cli/convert_command.h"
@@ -42,6 +43,9 @@ int RunCommand(const CLI_ARGUMENTS& parsed, std::ostream& out, std::ostream& err
     }
     if (parsed.command == "optimize") {
         return RunOptimizeCommand(parsed.rest, platform, out);
+    }
+    if (parsed.command == "import-orders") {
+        return RunImportOrdersCommand(parsed.rest, platform, out, err);
     }
     if (parsed.command == "inventory-report") {
         return RunInventoryReportCommand(parsed.rest, out);

@@ -49,3 +49,16 @@ inline constexpr char T_STOCK_FILE_NOT_WRITTEN[2][256] = {
 inline constexpr char T_CANNOT_SAVE_INVENTORY[2][256] = {"Cannot save inventory!", "Stocurile nu pot fi salvate!"};
 inline constexpr char T_CANNOT_RESTORE_INVENTORY[2][256] = {
     "Cannot restore inventory!", "Restaurarea stocurilor a esuat!"};
+
+// Spreadsheet import and export.
+inline constexpr char T_CSV_MISSING_COLUMNS[2][256] = {
+    "The file does not name all the needed columns!", "Fisierul nu contine toate coloanele necesare!"};
+inline constexpr char T_CSV_FILE_NOT_OPENED[2][256] = {"The file could not be opened!",
+                                                       "Fisierul nu poate fi deschis!"};
+inline constexpr char T_CSV_FILE_NOT_WRITTEN[2][256] = {"The file could not be written!",
+                                                        "Fisierul nu poate fi scris!"};
+inline constexpr char T_CSV_UNKNOWN_TYPE[2][64] = {"unknown type of bar", "tip de bara necunoscut"};
+inline constexpr char T_CSV_BAD_LENGTH[2][64] = {"unreadable length", "lungime invalida"};
+inline constexpr char T_CSV_BAD_QUANTITY[2][64] = {"unreadable quantity", "cantitate invalida"};
+inline constexpr char T_CSV_ZERO_QUANTITY[2][64] = {"zero quantity", "cantitate zero"};
+inline constexpr char T_CSV_MISSING_FIELDS[2][64] = {"missing fields", "campuri lipsa"};

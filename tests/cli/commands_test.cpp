@@ -115,6 +115,22 @@ TEST_F(CliCommands, BackupRestoreAndInventoryReport)
     EXPECT_TRUE(folder.Exists("inv.html"));
 }
 
+TEST_F(CliCommands, ImportOrdersCreatesOrExtendsAJobFile)
+{
+    folder.Write("cut.csv", "Profile code;Material;Color;Length;Quantity\n"
+                            "AL-40x40;AL;NATUR;1000;2\n"
+                            "NOPE;AL;NATUR;1000;2\n");
+    const std::string job = folder.File("new.odr", "orders");
+    ASSERT_EQ(Run({"import-orders", folder.File("cut.csv"), job}), 0) << err.str();
+    EXPECT_EQ(out.str(), "Imported 1 orders, left out 1 rows.\n");
+    EXPECT_EQ(err.str(), folder.File("cut.csv") + ":3: unknown type of bar\n");
+    EXPECT_EQ(folder.Read("orders/new.odr").substr(576), "AL-40x40\nAL\nNATUR\n-|\n1000.0000\n2\n");
+    ASSERT_EQ(Run({"import-orders", folder.File("cut.csv"), job}), 0) << err.str();
+    EXPECT_EQ(folder.Read("orders/new.odr").size(), 576u + 2 * 33u);
+    EXPECT_EQ(Run({"import-orders", folder.File("none.csv"), job}), 1);
+    EXPECT_EQ(err.str(), "The file could not be opened!\n");
+}
+
 TEST(PlanJson, ExactTextWithEscapedTexts)
 {
     CTempProgramFolder folder;
