@@ -12,7 +12,7 @@ const char* const kCliUsage =
     "  backup FILE\n"
     "  restore FILE\n"
     "  convert (--to-text MM... [--report-form] | --to-mm TEXT...)\n"
-    "sections: job-info,settings,statistics,layouts,costs,bars-to-buy (optimize),\n"
+    "sections: job-info,settings,statistics,layouts,costs,bars-to-buy,diagrams (optimize),\n"
     "          stock-info,stock-details,total-cost,bars-to-buy (inventory-report), all or none\n";
 
 int ParseIntOption(const std::string& option, const std::string& text, int low, int high)

@@ -49,7 +49,8 @@ JOB_REPORT_FLAGS JobReportSections(const std::optional<std::string>& list)
                           {"statistics", &flags.statistics},
                           {"layouts", &flags.cutLayouts},
                           {"costs", &flags.totalCosts},
-                          {"bars-to-buy", &flags.barsBought}});
+                          {"bars-to-buy", &flags.barsBought},
+                          {"diagrams", &flags.cutDiagrams}});
     return flags;
 }
 

@@ -17,6 +17,7 @@ inline constexpr const char* kSettingStatisticsJR = "statistics_JR";
 inline constexpr const char* kSettingCutLayoutsJR = "cutLayouts_JR";
 inline constexpr const char* kSettingTotalCostsJR = "totalCosts_JR";
 inline constexpr const char* kSettingBarsBoughtJR = "barsBought_JR";
+inline constexpr const char* kSettingCutDiagramsJR = "cutDiagrams_JR";
 inline constexpr const char* kSettingReuseStubsLO = "reuseStubs_LO";
 inline constexpr const char* kSettingStockInfoSR = "stockInfo_SR";
 inline constexpr const char* kSettingStockDetailsSR = "stockDetails_SR";

@@ -10,6 +10,7 @@
 #include "job/global_data.h"
 #include "job/identifier_rows.h"
 #include "job/plan_statistics.h"
+#include "report/cutting_diagram.h"
 #include "report/html_text.h"
 #include "report/report_page.h"
 
@@ -225,12 +226,13 @@ JOB_REPORT_FLAGS ReadJobReportFlags()
     flags.cutLayouts = ReadFlagSetting(kSettingCutLayoutsJR);
     flags.totalCosts = ReadFlagSetting(kSettingTotalCostsJR);
     flags.barsBought = ReadFlagSetting(kSettingBarsBoughtJR);
+    flags.cutDiagrams = ReadFlagSetting(kSettingCutDiagramsJR);
     return flags;
 }
 
 std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan)
 {
-    const bool layoutsShown = flags.statistics || flags.cutLayouts;
+    const bool layoutsShown = flags.statistics || flags.cutLayouts || flags.cutDiagrams;
     std::string page = ReportHead(LangText(T_REPORT_TITLE));
     page += ReportBanner();
     if (flags.jobInfo) {
@@ -264,6 +266,9 @@ std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flag
         }
         if (flags.cutLayouts) {
             page += CuttingLayouts(type, result);
+        }
+        if (flags.cutDiagrams) {
+            page += CuttingDiagramsSvg(CuttingDiagrams(type, result, SawThickness));
         }
     }
     if (flags.totalCosts) {

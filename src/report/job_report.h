@@ -14,6 +14,7 @@ struct JOB_REPORT_FLAGS {
     bool cutLayouts = false;
     bool totalCosts = false;
     bool barsBought = false;
+    bool cutDiagrams = false; // drawings of the bars after each type's layouts
 };
 
 // The choices stored in the settings (the _JR flags).

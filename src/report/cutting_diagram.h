@@ -1,0 +1,35 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "inventory/type_of_bar.h"
+#include "job/cutting_plan.h"
+
+// What the saw operator sees of one bar: pieces, saw cuts and the leftover, laid out from
+// the start of the bar. The job report draws it as SVG, the launch dialog with Qt.
+enum class DiagramPartKind { Piece, SawCut, ReusableLeftover, Waste };
+
+struct DIAGRAM_PART {
+    DiagramPartKind kind = DiagramPartKind::Piece;
+    Length start = 0;
+    Length length = 0;
+    std::string identifier; // pieces only; empty for pieces without one
+};
+
+// barCount identical bars cut the same way, with the same identifiers.
+struct CUTTING_DIAGRAM {
+    Length barLength = 0;
+    int barCount = 0;
+    double wastePercent = 0; // saw cuts and leftover too short to keep, of the bar length
+    std::vector<DIAGRAM_PART> parts;
+};
+
+// One diagram per identifier row of each layout, in layout order. Saw cuts between pieces
+// are `sawThickness` wide; what the layout's used length holds beyond the pieces and those
+// cuts is drawn as one more cut after the last piece.
+std::vector<CUTTING_DIAGRAM> CuttingDiagrams(const TYPE_OF_BAR& type, const TOB_RESULT& result, Length sawThickness);
+
+// The diagrams as inline SVG, one drawing per diagram, 700 pixels wide; texts in the unit
+// and precision of the settings.
+std::string CuttingDiagramsSvg(const std::vector<CUTTING_DIAGRAM>& diagrams);
