@@ -6,7 +6,6 @@
 inline constexpr const char* kProgramName = "Kalomax";
 inline constexpr char T_ALREADY_RUNNING[2][64] = {"There is already an instance of this application running!",
                                                   "Exista deja o instanta a acestei aplicatii care ruleaza!"};
-inline constexpr const char* kCannotInitializeProgram = "Error: cannot initialize the program!";
 
 // Main menu. "&Backup", "Language", "English" and "Romana" are the same in both languages.
 inline constexpr char T_MENU_COMMANDS[2][32] = {"&Commands", "&Comenzi"};
@@ -108,7 +107,6 @@ inline constexpr char T_INVALID_LENGTH_FIELD[2][256] = {"Please, fill the length
 inline constexpr char T_INVALID_QUANTITY_FIELD[2][256] = {
     "Please, fill the quantity field with a valid number!",
     "Va rugam sa completati campul cantitate cu un numar valid!"};
-inline constexpr const char* kCannotInitializeJobPanel = "Cannot initialize 'update stock' panel!";
 
 // Job launch dialog.
 inline constexpr char T_LAUNCH_TITLE[2][32] = {"Job optimization", "Optimizare proiect"};
