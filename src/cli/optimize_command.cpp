@@ -79,8 +79,9 @@ std::string LengthWithUnit(Length length)
     return LengthToText(length, LengthUnit, Precision, false) + " " + UnitLabel(LengthUnit);
 }
 
-void PrintSummary(const CGlobalData& data, const CuttingPlan& plan, std::ostream& out)
+void PrintSummary(const CGlobalData& data, const COptimizationRun& run, std::ostream& out)
 {
+    const CuttingPlan& plan = run.Plan();
     const std::vector<NEEDED_BAR> toBuy = BarsToBuy(data, plan);
     for (const TOB_RESULT& result : plan.Sequence()) {
         const TYPE_OF_BAR type = data.GetTypeOfBar(result.typeIndex);
@@ -90,9 +91,14 @@ void PrintSummary(const CGlobalData& data, const CuttingPlan& plan, std::ostream
             bars[layout.barLength] += layout.barCount;
         }
         const char* separator = " ";
+        long long barsUsed = 0;
         for (auto bar = bars.rbegin(); bar != bars.rend(); ++bar) {
             out << separator << LengthWithUnit(bar->first) << " x " << bar->second;
             separator = ", ";
+            barsUsed += bar->second;
+        }
+        if (const std::optional<int> bound = run.LowerBound(result.typeIndex)) {
+            out << "\n  lower bound: " << *bound << " bars" << (barsUsed == *bound ? " (proven optimal)" : "");
         }
         const LayoutStatistics statistics = ComputeLayoutStatistics(type, result.items, result.layouts);
         out << "\n  waste: " << NumberToText(ComputeTypeCosts(type, statistics).wastePercent, 2) << " %";
@@ -146,7 +152,7 @@ int RunOptimizeCommand(const std::vector<std::string>& arguments, CCliPlatform& 
     run.Wait();
     const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
     const CuttingPlan& plan = run.Plan();
-    PrintSummary(data, plan, out);
+    PrintSummary(data, run, out);
     if (options.reportPath) {
         WriteJobReport(data, *options.reportPath, JobReportSections(options.sections), plan);
     }

@@ -46,6 +46,8 @@ public:
     void AddItem(std::int32_t typeIndex, ITEM_TO_BE_CUT item);
     void AddLayout(std::int32_t typeIndex, OPTIMIZED_RESULT layout);
     bool IsEmpty() const { return m_byType.empty(); }
+    // The records by type index, for reading while the plan is still being filled.
+    const std::map<std::int32_t, TOB_RESULT>& Types() const { return m_byType; }
 
     // The records in ascending type index; built once, on the first call, and reused.
     const std::vector<TOB_RESULT>& Sequence() const;

@@ -85,6 +85,7 @@ void COptimizationRun::Start(double sawThickness, ProgressHandler progress, Fini
     try {
         m_worker = std::thread([this, sawThickness, finished = std::move(finished)] {
             m_library->launch(m_optimizer.get(), sawThickness);
+            CollectLowerBounds();
             try {
                 if (m_optimizer->IsPlanIncomplete()) {
                     KX_RAISE(LangText(T_PLAN_INVALID));
@@ -128,3 +129,25 @@ const CuttingPlan& COptimizationRun::Plan() const
 }
 
 int COptimizationRun::OrderCount() const { return m_optimizer->OrderCount(); }
+
+void COptimizationRun::CollectLowerBounds()
+{
+    if (m_library->lowerBound == nullptr || m_stopped.load()) {
+        return;
+    }
+    for (const auto& [typeIndex, result] : m_optimizer->Plan().Types()) {
+        const int32_t bound = m_library->lowerBound(typeIndex);
+        if (bound >= 0) {
+            m_lowerBounds[typeIndex] = bound;
+        }
+    }
+}
+
+std::optional<int> COptimizationRun::LowerBound(int typeIndex) const
+{
+    const auto bound = m_lowerBounds.find(typeIndex);
+    if (bound == m_lowerBounds.end()) {
+        return std::nullopt;
+    }
+    return bound->second;
+}

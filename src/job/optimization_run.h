@@ -2,7 +2,9 @@
 
 #include <atomic>
 #include <functional>
+#include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -51,14 +53,20 @@ public:
     // back a plan that breaks its rules (or one that could not be stored whole).
     const CuttingPlan& Plan() const;
     int OrderCount() const;
+    // The fewest bars the library proved any plan needs for the type, once the run has
+    // finished; nothing when the library cannot tell.
+    std::optional<int> LowerBound(int typeIndex) const;
 
 private:
+    void CollectLowerBounds();
+
     std::unique_ptr<COptimizer> m_optimizer;
     std::unique_ptr<COptimizerLibrary> m_library;
     std::unique_ptr<CProgressDelegate> m_progress;
     long long m_totalPieces = 0;
     int m_typeCount = 0;
     std::string m_planError;
+    std::map<int, int> m_lowerBounds;
     std::thread m_worker;
     std::atomic<bool> m_finished{false};
     std::atomic<bool> m_stopped{false};

@@ -136,6 +136,12 @@ KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL LaunchOptimizerDLL(IOptimizer* opt
                                                                  double sawThickness);
 // Asks a running LaunchOptimizerDLL to return soon; safe from any thread.
 KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL StopOptimizerDLL();
+
+// Optional fourth export, looked up by name; a library without it proves nothing. After
+// LaunchOptimizerDLL has returned: the fewest bars any plan of the last run could use for
+// the type, as the library proved it, or -1 when it has no such bound.
+typedef int32_t(KX_OPTIMIZER_CALL* LowerBoundDLLFunc)(int32_t typeIndex);
+KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL LowerBoundDLL(int32_t typeIndex);
 }
 
 #endif // KALOMAX_JOB_OPTIMIZER_ABI_H

@@ -54,6 +54,7 @@ COptimizerLibrary::COptimizerLibrary(const std::string& path) : m_module(LoadMod
     setDelegate = ExportOf<SetDelegateProgressStepItDLLFunc>(m_module, "SetDelegateProgressStepItDLL");
     launch = ExportOf<LaunchOptimizerDLLFunc>(m_module, "LaunchOptimizerDLL");
     stop = ExportOf<StopOptimizerDLLFunc>(m_module, "StopOptimizerDLL");
+    lowerBound = ExportOf<LowerBoundDLLFunc>(m_module, "LowerBoundDLL");
     if (setDelegate == nullptr || launch == nullptr || stop == nullptr) {
         UnloadModule(m_module);
         KX_RAISE(LangText(T_CANNOT_OPTIMIZE));

@@ -17,6 +17,7 @@ public:
     SetDelegateProgressStepItDLLFunc setDelegate = nullptr;
     LaunchOptimizerDLLFunc launch = nullptr;
     StopOptimizerDLLFunc stop = nullptr;
+    LowerBoundDLLFunc lowerBound = nullptr; // optional
 
 private:
     void* m_module = nullptr;

@@ -155,6 +155,8 @@ TEST_F(RunTest, RunHandsBackThePlan)
     EXPECT_EQ(plan[1].items[0].identifiers.at("-|"), 10); // the second count of a repeated identifier
     EXPECT_EQ(plan[1].layouts[0].barLength, 6000);
     EXPECT_EQ(plan[1].layouts[0].pieces, std::vector<int32_t>{1});
+    EXPECT_EQ(run.LowerBound(TypeIndex("P1")), 30);
+    EXPECT_EQ(run.LowerBound(TypeIndex("P2")), std::nullopt);
 }
 
 TEST_F(RunTest, BrokenPlanIsRejected)

@@ -1,6 +1,7 @@
 // A stand-in optimizer library for the bridge tests. The saw thickness picks what it does:
 // 0 cuts each order (one per type of bar) from bars of the default length and reports 10
-// pieces done, 1 hands back a layout without pieces, 2 waits until it is stopped.
+// pieces done, 1 hands back a layout without pieces, 2 waits until it is stopped. It knows
+// a lower bound for the first type of bar only.
 #include <atomic>
 #include <string>
 #include <thread>
@@ -88,6 +89,9 @@ KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL LaunchOptimizerDLL(IOptimizer* opt
     }
     return KX_OPTIMIZER_DONE;
 }
+
+// A bound for the first type of bar only.
+KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL LowerBoundDLL(int32_t typeIndex) { return typeIndex == 0 ? 30 : -1; }
 
 #ifndef KX_WITHOUT_STOP
 KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL StopOptimizerDLL()
