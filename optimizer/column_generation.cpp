@@ -638,20 +638,31 @@ std::optional<Plan> Dive(const CuttingProblem& problem, MasterProblem& master, K
                 fixed += FixColumn(master.Columns()[j], static_cast<int64_t>(std::min(std::floor(x[j] + 1e-6), 4e18)),
                                    rest, plan);
         if (fixed == 0) {
-            size_t pick = columns;
+            // Round up a layout the LP uses much and that fills its bar
+            // well: leftovers cannot be made good later.
+            const double capacity = problem.kinds[0].length + problem.sawThickness;
+            std::vector<double> weight(columns, 0);
+            for (size_t j = 0; j < columns; ++j) {
+                if (x[j] <= 1e-6)
+                    continue;
+                double fill = 0;
+                const std::vector<int32_t>& pieces = master.Columns()[j];
+                for (size_t i = 0; i < pieces.size(); ++i)
+                    fill += pieces[i] * (problem.pieceLengths[i] + problem.sawThickness);
+                weight[j] = x[j] * x[j] * std::pow(std::min(1.0, fill / capacity), 16);
+            }
+            size_t pick = static_cast<size_t>(std::max_element(weight.begin(), weight.end()) - weight.begin());
             if (random) {
-                double total = 0;
-                for (size_t j = 0; j < columns; ++j)
-                    total += x[j] > 1e-6 ? x[j] * x[j] : 0;
+                const double total = std::accumulate(weight.begin(), weight.end(), 0.0);
                 double r = std::uniform_real_distribution<double>(0, total)(*random);
-                for (size_t j = 0; j < columns && pick == columns; ++j) {
-                    r -= x[j] > 1e-6 ? x[j] * x[j] : 0;
-                    if (r <= 0 && x[j] > 1e-6)
+                for (size_t j = 0; j < columns; ++j) {
+                    r -= weight[j];
+                    if (r <= 0 && weight[j] > 0) {
                         pick = j;
+                        break;
+                    }
                 }
             }
-            if (pick == columns)
-                pick = static_cast<size_t>(std::max_element(x.begin(), x.end()) - x.begin());
             fixed = FixColumn(master.Columns()[pick], 1, rest, plan);
             if (fixed == 0) {
                 // The layout asks for nothing that is left: finish by best fit.
