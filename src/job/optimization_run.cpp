@@ -16,7 +16,7 @@ constexpr int kProgressEnd = 2000;
 } // namespace
 
 // Turns the library's count of pieces done into progress bar positions.
-class CProgressDelegate : public IDelegate<int> {
+class CProgressDelegate final : public IDelegate<int> {
 public:
     CProgressDelegate(COptimizationRun::ProgressHandler handler, long long total)
         : m_handler(std::move(handler)), m_total(total)

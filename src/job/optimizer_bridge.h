@@ -59,7 +59,7 @@ protected:
 
 // The snapshot of the current job: its orders whose type of bar exists, sorted with
 // OrderLess, and the stock of each type they use, read once per type.
-class COptimizer : public COptimizerInterface {
+class COptimizer final : public COptimizerInterface {
 public:
     explicit COptimizer(const CGlobalData& data);
 };
