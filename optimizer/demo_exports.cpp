@@ -1,10 +1,12 @@
-// The three exports of the optimizer library. Nothing may leave them as an
+// The exports of the optimizer library. Nothing may leave them as an
 // exception: the caller is a different module, possibly built by a different
 // compiler.
 #include "optimizer_abi.h"
 #include "optimizer_engine.h"
 
+#include <algorithm>
 #include <atomic>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 
@@ -68,6 +70,17 @@ KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL StopOptimizerDLL()
 {
     Engine().RequestStop();
     return KX_OPTIMIZER_DONE;
+}
+
+KX_OPTIMIZER_EXPORT int32_t KX_OPTIMIZER_CALL LowerBoundDLL(int32_t typeIndex)
+{
+    if (running.load())
+        return -1;
+    for (const auto& result : Engine().LastResults()) {
+        if (result.typeIndex == typeIndex && result.bound.known && result.bound.bars >= 0)
+            return static_cast<int32_t>(std::min<int64_t>(result.bound.bars, INT32_MAX));
+    }
+    return -1;
 }
 
 } // extern "C"

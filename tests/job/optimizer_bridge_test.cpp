@@ -217,6 +217,13 @@ TEST_F(RunTest, RealLibraryPlansAValidJob)
     }
     EXPECT_EQ(cut, 9);
     EXPECT_EQ(positions.back(), 2000);
+    int bars = 0;
+    for (const OPTIMIZED_RESULT& layout : result.layouts) {
+        bars += layout.barCount;
+    }
+    ASSERT_TRUE(run.LowerBound(TypeIndex("P1")).has_value()); // bars of one length: the library proves a bound
+    EXPECT_LE(*run.LowerBound(TypeIndex("P1")), bars);
+    EXPECT_GE(*run.LowerBound(TypeIndex("P1")), 3); // 17.3 m of pieces on 6 m bars
 }
 
 } // namespace
