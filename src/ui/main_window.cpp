@@ -15,9 +15,13 @@
 #include "job/global_data.h"
 #include "ui/artwork.h"
 #include "ui/guarded_call.h"
-#include "ui/list_panels.h"
+#include "ui/category_dialog.h"
+#include "ui/inventory_panel.h"
+#include "ui/inventory_report_dialog.h"
 #include "ui/panel_order.h"
+#include "ui/settings_dialog.h"
 #include "ui/shell_dialogs.h"
+#include "ui/types_of_bars_panel.h"
 
 namespace {
 
@@ -109,10 +113,6 @@ void CMainWindow::BuildMenu()
     AddAction(help, kCmdHelp, Text(LangText(T_MENU_HELP_ITEM)));
     AddAction(help, kCmdAbout, Text(LangText(T_MENU_ABOUT)));
 
-    // The dialogs of these commands are plugged in by their owners.
-    for (int id : {kCmdProfileCodes, kCmdMaterials, kCmdColors, kCmdSettings, kCmdInventoryReport}) {
-        m_actions[id]->setEnabled(false);
-    }
 }
 
 void CMainWindow::BuildToolbar()
@@ -190,6 +190,19 @@ void CMainWindow::DispatchCommand(int id)
         return;
     }
     case kCmdRestoreInventory: RestoreInventoryCommand(); return;
+    case kCmdProfileCodes: RunCategoryDialog(*this, CategoryKind::ProfileCode); return;
+    case kCmdMaterials: RunCategoryDialog(*this, CategoryKind::Material); return;
+    case kCmdColors: RunCategoryDialog(*this, CategoryKind::Color); return;
+    case kCmdSettings: {
+        CSettings dialog(*this);
+        dialog.Run();
+        return;
+    }
+    case kCmdInventoryReport: {
+        CStockReportDialog dialog(this, m_data);
+        dialog.Run();
+        return;
+    }
     case kCmdHelp: ShowHelp(); return;
     case kCmdAbout: {
         CAboutDialog dialog(this);

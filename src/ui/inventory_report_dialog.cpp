@@ -1,0 +1,84 @@
+#include "ui/inventory_report_dialog.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "core/settings.h"
+#include "core/texts.h"
+#include "report/inventory_report.h"
+
+namespace {
+
+QString Text(const char* text) { return QString::fromLatin1(text); }
+
+constexpr int kPathMaxLength = 259;
+
+} // namespace
+
+CStockReportDialog::CStockReportDialog(QWidget* parent, const CInventoryData& inventory)
+    : CDialogBox(parent, LangText(T_INVENTORY_REPORT_TITLE)), m_inventory(inventory)
+{
+    setObjectName(QStringLiteral("inventoryReportDialog"));
+    auto* grid = new QGridLayout(this);
+    grid->addWidget(new QLabel(Text(LangText(T_LAUNCH_REPORT_PATH)), this), 0, 0, 1, 2);
+    m_path = new QLineEdit(this);
+    m_path->setObjectName(QStringLiteral("reportPathEdit"));
+    m_path->setMaxLength(kPathMaxLength);
+    m_path->setMinimumWidth(360);
+    grid->addWidget(m_path, 1, 0, 1, 2);
+    grid->addWidget(new QLabel(Text(LangText(T_LAUNCH_REPORT_CONTENT)), this), 2, 0, 1, 2);
+    const auto box = [this, grid](const char* text, const char* name, int row) {
+        auto* check = new QCheckBox(Text(text), this);
+        check->setObjectName(Text(name));
+        grid->addWidget(check, row, 0);
+        return check;
+    };
+    m_stockInfo = box(LangText(T_SR_STOCK_INFO), "stockInfoCheck", 3);
+    m_stockDetails = box(LangText(T_SR_STOCK_DETAILS), "stockDetailsCheck", 4);
+    m_totalCost = box(LangText(T_SR_TOTAL_COST), "totalCostCheck", 5);
+    m_barsBought = box(LangText(T_JR_BARS_BOUGHT), "barsBoughtCheck", 6);
+    grid->setColumnMinimumWidth(0, 200);
+    auto* create = new QPushButton(Text(LangText(T_CREATE_REPORT)), this);
+    create->setObjectName(QStringLiteral("createReportButton"));
+    // Not a default button: Enter must not write a report.
+    create->setAutoDefault(false);
+    grid->addWidget(create, 6, 1, Qt::AlignRight);
+    connect(create, &QPushButton::clicked, this, [this] { Command(kIdCreateReport); });
+}
+
+void CStockReportDialog::OnInit()
+{
+    m_path->setText(QString::fromStdString(DefaultInventoryReportPath()));
+    const INVENTORY_REPORT_FLAGS flags = ReadInventoryReportFlags();
+    m_stockInfo->setChecked(flags.stockInfo);
+    m_stockDetails->setChecked(flags.stockDetails);
+    m_totalCost->setChecked(flags.totalCost);
+    m_barsBought->setChecked(flags.barsBought);
+}
+
+bool CStockReportDialog::OnCommand(int id)
+{
+    if (id != kIdCreateReport) {
+        // OK and Cancel (Enter, Escape) fall to the defaults, which do nothing.
+        return false;
+    }
+    INVENTORY_REPORT_FLAGS flags;
+    flags.stockInfo = m_stockInfo->isChecked();
+    flags.stockDetails = m_stockDetails->isChecked();
+    flags.totalCost = m_totalCost->isChecked();
+    flags.barsBought = m_barsBought->isChecked();
+    WriteInventoryReport(m_inventory, flags, m_path->text().left(kPathMaxLength).toStdString());
+    return true;
+}
+
+bool CStockReportDialog::OnClose()
+{
+    WriteFlagSetting(kSettingStockInfoSR, m_stockInfo->isChecked());
+    WriteFlagSetting(kSettingStockDetailsSR, m_stockDetails->isChecked());
+    WriteFlagSetting(kSettingTotalCostSR, m_totalCost->isChecked());
+    WriteFlagSetting(kSettingBarsBoughtSR, m_barsBought->isChecked());
+    return true;
+}
