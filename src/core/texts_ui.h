@@ -125,6 +125,29 @@ inline constexpr char T_CREATE_REPORT[2][32] = {"Create report", "Creaza raport"
 inline constexpr char T_LAUNCH_UPDATE_GROUP[2][32] = {"Update inventory", "Actualizare stocuri"};
 inline constexpr char T_UPDATE_INVENTORY[2][32] = {"Update inventory", "Actualizeaza stocurile"};
 inline constexpr char T_INVENTORY_UPDATED[2][42] = {"Inventory was updated.", "Stocurile au fost actualizate."};
+inline constexpr char T_JR_CUT_DIAGRAMS[2][40] = {"cutting diagrams", "diagrame de taiere"};
+inline constexpr char T_SHOW_DIAGRAMS[2][32] = {"Show diagrams", "Arata diagramele"};
+inline constexpr char T_SAVE_REPORT_PDF[2][40] = {"Save report as PDF...", "Salveaza raportul ca PDF..."};
+inline constexpr char T_PDF_FILTER[2][40] = {"PDF files (*.pdf)", "Fisiere PDF (*.pdf)"};
+inline constexpr char T_PDF_NOT_WRITTEN[2][64] = {"The PDF file could not be written!",
+                                                  "Fisierul PDF nu a putut fi scris!"};
+inline constexpr char T_PAGE_OF[2][32] = {"Page %1 of %2", "Pagina %1 din %2"};
+inline constexpr char T_BARS_USED[2][32] = {"bars used", "bare folosite"};
+inline constexpr char T_LOWER_BOUND[2][32] = {"lower bound", "limita inferioara"};
+inline constexpr char T_PROVEN_OPTIMAL[2][32] = {"Proven optimal", "Optim demonstrat"};
+
+// Cutting-diagram window.
+inline constexpr char T_DIAGRAMS_TITLE[2][32] = {"Cutting diagrams", "Diagrame de taiere"};
+inline constexpr char T_DIAGRAM_WASTE[2][32] = {"waste", "deseu"};
+
+// CSV import and export of the orders of the job panel.
+inline constexpr char T_IMPORT_ORDERS_CSV[2][40] = {"Import orders from CSV...", "Import comenzi din CSV..."};
+inline constexpr char T_EXPORT_ORDERS_CSV[2][40] = {"Export orders to CSV...", "Export comenzi in CSV..."};
+inline constexpr char T_CSV_FILTER[2][40] = {"CSV files (*.csv)", "Fisiere CSV (*.csv)"};
+inline constexpr char T_IMPORT_PREVIEW_TITLE[2][40] = {"Import orders", "Import comenzi"};
+inline constexpr char T_IMPORT_ROWS_ADDED[2][64] = {"Orders that will be added:", "Comenzi care vor fi adaugate:"};
+inline constexpr char T_IMPORT_BAD_ROWS[2][64] = {"Rows that will not be added:", "Randuri care nu vor fi adaugate:"};
+inline constexpr char T_IMPORT_LINE[2][32] = {"line", "linia"};
 
 // Forms of the types-of-bars and inventory panels.
 inline constexpr char T_TOB_ADD_GROUP[2][50] = {"Add a new type of bar", "Adaugare tip bara"};

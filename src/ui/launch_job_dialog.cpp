@@ -10,23 +10,32 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/exception.h"
+#include "core/platform.h"
+#include "core/program_files.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "job/inventory_update.h"
 #include "report/job_report.h"
+#include "ui/cutting_diagram_view.h"
+#include "ui/report_pdf.h"
 
 namespace {
 
 QString Text(const char* text) { return QString::fromLatin1(text); }
 
-// The six report sections: their settings, in the order the report takes them.
-const char* const kSectionSettings[6] = {kSettingJobInfoJR,    kSettingSettingsJR,    kSettingStatisticsJR,
-                                         kSettingCutLayoutsJR, kSettingTotalCostsJR, kSettingBarsBoughtJR};
-const char (*const kSectionTexts[6])[2][40] = {&T_JR_JOB_INFO,    &T_JR_SETTINGS,    &T_JR_STATISTICS,
-                                                &T_JR_CUT_LAYOUTS, &T_JR_TOTAL_COSTS, &T_JR_BARS_BOUGHT};
-const char* const kSectionNames[6] = {"jobInfoCheck",    "settingsCheck",    "statisticsCheck",
-                                      "cutLayoutsCheck", "totalCostsCheck", "barsBoughtCheck"};
+// The report sections: their settings, in the order the report takes them.
+constexpr int kSectionCount = CLaunchJobDialog::kSectionCount;
+const char* const kSectionSettings[kSectionCount] = {
+    kSettingJobInfoJR,    kSettingSettingsJR,  kSettingStatisticsJR, kSettingCutLayoutsJR,
+    kSettingTotalCostsJR, kSettingBarsBoughtJR, kSettingCutDiagramsJR};
+const char (*const kSectionTexts[kSectionCount])[2][40] = {
+    &T_JR_JOB_INFO,    &T_JR_SETTINGS,    &T_JR_STATISTICS,  &T_JR_CUT_LAYOUTS,
+    &T_JR_TOTAL_COSTS, &T_JR_BARS_BOUGHT, &T_JR_CUT_DIAGRAMS};
+const char* const kSectionNames[kSectionCount] = {"jobInfoCheck",    "settingsCheck",   "statisticsCheck",
+                                                  "cutLayoutsCheck", "totalCostsCheck", "barsBoughtCheck",
+                                                  "cutDiagramsCheck"};
 
 QPushButton* NewButton(QWidget* parent, const char* name)
 {
@@ -49,7 +58,9 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
 
     auto* optimize = new QGroupBox(this);
     optimize->setObjectName(QStringLiteral("optimizeGroup"));
-    auto* optimizeLayout = new QHBoxLayout(optimize);
+    auto* optimizeColumn = new QVBoxLayout(optimize);
+    auto* optimizeLayout = new QHBoxLayout;
+    optimizeColumn->addLayout(optimizeLayout);
     auto* bar = new QProgressBar(optimize);
     bar->setObjectName(QStringLiteral("progressBar"));
     bar->setTextVisible(false);
@@ -59,6 +70,11 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     optimizeLayout->addWidget(bar, 1);
     m_cancel = NewButton(optimize, "cancelButton");
     optimizeLayout->addWidget(m_cancel);
+    m_optimalityLabel = new QLabel(optimize);
+    m_optimalityLabel->setObjectName(QStringLiteral("optimalityLabel"));
+    m_optimalityLabel->setTextFormat(Qt::PlainText);
+    m_optimalityLabel->setVisible(false);
+    optimizeColumn->addWidget(m_optimalityLabel);
     layout->addWidget(optimize);
 
     auto* report = new QGroupBox(this);
@@ -75,17 +91,23 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     auto* contentLabel = new QLabel(report);
     contentLabel->setObjectName(QStringLiteral("reportContentLabel"));
     reportLayout->addWidget(contentLabel, 2, 0, 1, 2);
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kSectionCount; ++i) {
         m_sections[i] = new QCheckBox(report);
         m_sections[i]->setObjectName(QString::fromLatin1(kSectionNames[i]));
-        reportLayout->addWidget(m_sections[i], 3 + i % 3, i / 3);
+        reportLayout->addWidget(m_sections[i], 3 + i % 4, i / 4);
     }
     auto* reportButtonRow = new QHBoxLayout;
+    m_showDiagrams = NewButton(report, "showDiagramsButton");
+    m_showDiagrams->setEnabled(false);
+    reportButtonRow->addWidget(m_showDiagrams);
     reportButtonRow->addStretch();
+    m_savePdf = NewButton(report, "savePdfButton");
+    m_savePdf->setEnabled(false);
+    reportButtonRow->addWidget(m_savePdf);
     m_createReport = NewButton(report, "createReportButton");
     m_createReport->setEnabled(false);
     reportButtonRow->addWidget(m_createReport);
-    reportLayout->addLayout(reportButtonRow, 6, 0, 1, 2);
+    reportLayout->addLayout(reportButtonRow, 7, 0, 1, 2);
     layout->addWidget(report);
 
     auto* update = new QGroupBox(this);
@@ -103,6 +125,8 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
 
     connect(m_cancel, &QPushButton::clicked, this, [this] { Command(kIdCancel); });
     connect(m_createReport, &QPushButton::clicked, this, [this] { Command(kIdCreateReport); });
+    connect(m_showDiagrams, &QPushButton::clicked, this, [this] { Command(kIdShowDiagrams); });
+    connect(m_savePdf, &QPushButton::clicked, this, [this] { Command(kIdSavePdf); });
     connect(m_updateInventory, &QPushButton::clicked, this, [this] { Command(kIdUpdateInventory); });
 }
 
@@ -121,11 +145,13 @@ void CLaunchJobDialog::OnInit()
     findChild<QGroupBox*>(QStringLiteral("reportGroup"))->setTitle(Text(LangText(T_LAUNCH_REPORT_GROUP)));
     findChild<QLabel*>(QStringLiteral("reportPathLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_PATH)));
     findChild<QLabel*>(QStringLiteral("reportContentLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_CONTENT)));
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kSectionCount; ++i) {
         m_sections[i]->setText(Text(LangText(*kSectionTexts[i])));
         m_sections[i]->setChecked(ReadFlagSetting(kSectionSettings[i]));
     }
     m_createReport->setText(Text(LangText(T_CREATE_REPORT)));
+    m_showDiagrams->setText(Text(LangText(T_SHOW_DIAGRAMS)));
+    m_savePdf->setText(Text(LangText(T_SAVE_REPORT_PDF)));
     findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(Text(LangText(T_LAUNCH_UPDATE_GROUP)));
     m_updateInventory->setText(Text(LangText(T_UPDATE_INVENTORY)));
     m_updatedLabel->setText(Text(LangText(T_INVENTORY_UPDATED)));
@@ -155,12 +181,16 @@ void CLaunchJobDialog::OnRunFinished()
 {
     m_cancel->setEnabled(false);
     m_createReport->setEnabled(true);
+    m_savePdf->setEnabled(true);
+    m_showDiagrams->setEnabled(true);
     m_updateInventory->setEnabled(!m_inventoryUpdated);
     m_finished = true;
     m_progress.Fill();
     if (m_cancelled) {
         EndDialog();
+        return;
     }
+    ShowOptimality();
 }
 
 bool CLaunchJobDialog::OnCommand(int id)
@@ -179,6 +209,16 @@ bool CLaunchJobDialog::OnCommand(int id)
             CreateReport();
         }
         return true;
+    case kIdShowDiagrams:
+        if (m_finished) {
+            ShowDiagrams();
+        }
+        return true;
+    case kIdSavePdf:
+        if (m_finished) {
+            SavePdfCommand();
+        }
+        return true;
     case kIdUpdateInventory:
         if (m_finished && !m_inventoryUpdated) {
             UpdateInventoryCommand();
@@ -190,15 +230,81 @@ bool CLaunchJobDialog::OnCommand(int id)
     }
 }
 
-void CLaunchJobDialog::CreateReport()
+JOB_REPORT_FLAGS CLaunchJobDialog::ChosenSections() const
 {
     JOB_REPORT_FLAGS flags;
-    bool* choices[6] = {&flags.jobInfo,    &flags.settings,   &flags.statistics,
-                        &flags.cutLayouts, &flags.totalCosts, &flags.barsBought};
-    for (int i = 0; i < 6; ++i) {
+    bool* choices[kSectionCount] = {&flags.jobInfo,    &flags.settings,   &flags.statistics, &flags.cutLayouts,
+                                    &flags.totalCosts, &flags.barsBought, &flags.cutDiagrams};
+    for (int i = 0; i < kSectionCount; ++i) {
         *choices[i] = m_sections[i]->isChecked();
     }
-    WriteJobReport(m_data, m_reportPath->text().left(259).toStdString(), flags, m_run->Plan());
+    return flags;
+}
+
+void CLaunchJobDialog::CreateReport()
+{
+    WriteJobReport(m_data, m_reportPath->text().left(259).toStdString(), ChosenSections(), m_run->Plan());
+}
+
+void CLaunchJobDialog::ShowOptimality()
+{
+    QStringList lines;
+    try {
+        for (const TOB_RESULT& result : m_run->Plan().Sequence()) {
+            const TYPE_OF_BAR type = m_data.GetTypeOfBar(result.typeIndex);
+            long long barsUsed = 0;
+            for (const OPTIMIZED_RESULT& layout : result.layouts) {
+                barsUsed += layout.barCount;
+            }
+            lines << QString::fromStdString(OptimalityLine(type.profileCode + " / " + type.material + " / " + type.color,
+                                                           barsUsed, m_run->LowerBound(result.typeIndex)));
+        }
+    } catch (const std::exception&) {
+        // A plan that breaks its rules is reported by the commands that use it.
+        lines.clear();
+    }
+    m_optimalityLabel->setText(lines.join(QLatin1Char('\n')));
+    m_optimalityLabel->setVisible(!lines.isEmpty());
+}
+
+void CLaunchJobDialog::ShowDiagrams()
+{
+    if (m_diagrams == nullptr) {
+        m_diagrams = new CCuttingDiagramWindow(this, DiagramSections(m_data, m_run->Plan(), SawThickness));
+    }
+    m_diagrams->show();
+    m_diagrams->raise();
+    m_diagrams->activateWindow();
+}
+
+void CLaunchJobDialog::SavePdfCommand()
+{
+    FILE_DIALOG dialog;
+    dialog.title = LangText(T_SAVE_REPORT_PDF);
+    dialog.filter = LangText(T_PDF_FILTER);
+    dialog.initialFolder = ProgramFilePath("report", "");
+    dialog.defaultExtension = "pdf";
+    const std::optional<std::string> path = Platform().AskSaveFileName(dialog);
+    if (!path) {
+        return;
+    }
+    // Raises "Stock is invalid!" like Create report, before anything is written.
+    const std::string html = BuildJobReport(m_data, ChosenSections(), m_run->Plan());
+    if (!WriteReportPdf(html, m_data.GetJobName(), *path)) {
+        KX_RAISE(LangText(T_PDF_NOT_WRITTEN));
+    }
+}
+
+std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound)
+{
+    std::string line = typeText + ": " + std::to_string(barsUsed) + " " + LangText(T_BARS_USED);
+    if (lowerBound) {
+        line += ", " + std::string(LangText(T_LOWER_BOUND)) + " " + std::to_string(*lowerBound);
+        if (*lowerBound >= barsUsed) {
+            line += " - " + std::string(LangText(T_PROVEN_OPTIMAL));
+        }
+    }
+    return line;
 }
 
 void CLaunchJobDialog::UpdateInventoryCommand()
@@ -212,7 +318,7 @@ void CLaunchJobDialog::UpdateInventoryCommand()
 
 bool CLaunchJobDialog::OnClose()
 {
-    for (int i = 0; i < 6; ++i) {
+    for (int i = 0; i < kSectionCount; ++i) {
         WriteFlagSetting(kSectionSettings[i], m_sections[i]->isChecked());
     }
     if (m_finished || !m_started) {

@@ -3,12 +3,15 @@
 #include <array>
 #include <atomic>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "job/optimization_run.h"
+#include "report/job_report.h"
 #include "ui/controls.h"
 #include "ui/dialog_box.h"
 
+class CCuttingDiagramWindow;
 class CGlobalData;
 class QCheckBox;
 class QLabel;
@@ -23,6 +26,9 @@ class CLaunchJobDialog : public CDialogBox {
 public:
     static constexpr int kIdCreateReport = 1043;
     static constexpr int kIdUpdateInventory = 1046;
+    static constexpr int kIdShowDiagrams = 1047;
+    static constexpr int kIdSavePdf = 1048;
+    static constexpr int kSectionCount = 7;
 
     // Takes the snapshot of the job and binds the optimizer library; raises "Cannot
     // optimize!" before anything is shown.
@@ -34,6 +40,8 @@ public:
     bool IsFinished() const { return m_finished; }
     bool IsCancelled() const { return m_cancelled; }
     bool IsInventoryUpdated() const { return m_inventoryUpdated; }
+    // The diagram window once Show diagrams has opened it.
+    CCuttingDiagramWindow* DiagramWindow() const { return m_diagrams; }
 
 protected:
     void OnInit() override;
@@ -43,7 +51,11 @@ protected:
 private:
     void StopRun();
     void OnRunFinished();
+    JOB_REPORT_FLAGS ChosenSections() const;
     void CreateReport();
+    void ShowOptimality();
+    void ShowDiagrams();
+    void SavePdfCommand();
     void UpdateInventoryCommand();
 
     CGlobalData& m_data;
@@ -59,8 +71,16 @@ private:
 
     QPushButton* m_cancel;
     QLineEdit* m_reportPath;
-    std::array<QCheckBox*, 6> m_sections{};
+    std::array<QCheckBox*, kSectionCount> m_sections{};
+    QPushButton* m_showDiagrams;
+    QPushButton* m_savePdf;
     QPushButton* m_createReport;
     QPushButton* m_updateInventory;
     QLabel* m_updatedLabel;
+    QLabel* m_optimalityLabel;
+    CCuttingDiagramWindow* m_diagrams = nullptr;
 };
+
+// "<type>: N bars used", then ", lower bound B" when the library proved one, and
+// " - Proven optimal" when the plan reaches it.
+std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound);

@@ -9,10 +9,12 @@
 #include <QtTest>
 
 #include <filesystem>
+#include <fstream>
 
 #include "core/exception.h"
 #include "core/program_files.h"
 #include "core/settings.h"
+#include "ui/cutting_diagram_view.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
@@ -20,10 +22,10 @@
 
 namespace {
 
-const char* const kFlags[6] = {"jobInfo_JR",    "settings_JR",    "statistics_JR",
-                               "cutLayouts_JR", "totalCosts_JR", "barsBought_JR"};
-const char* const kChecks[6] = {"jobInfoCheck",    "settingsCheck",    "statisticsCheck",
-                                "cutLayoutsCheck", "totalCostsCheck", "barsBoughtCheck"};
+const char* const kFlags[7] = {"jobInfo_JR",    "settings_JR",   "statistics_JR", "cutLayouts_JR",
+                               "totalCosts_JR", "barsBought_JR", "cutDiagrams_JR"};
+const char* const kChecks[7] = {"jobInfoCheck",    "settingsCheck",   "statisticsCheck", "cutLayoutsCheck",
+                                "totalCostsCheck", "barsBoughtCheck", "cutDiagramsCheck"};
 
 } // namespace
 
@@ -81,18 +83,20 @@ private slots:
             dialog.findChild<QCheckBox*>(kChecks[0])->setChecked(true);
             dialog.findChild<QCheckBox*>(kChecks[2])->setChecked(true);
             dialog.findChild<QCheckBox*>(kChecks[5])->setChecked(true);
+            QCOMPARE(dialog.findChild<QCheckBox*>(kChecks[6])->text(), QString("cutting diagrams"));
             QTRY_VERIFY_WITH_TIMEOUT(dialog.IsFinished(), 20000);
             dialog.close();
         }
-        const std::string expected[6] = {"1", "0", "1", "0", "0", "1"};
-        for (int i = 0; i < 6; ++i) {
+        const std::string expected[7] = {"1", "0", "1", "0", "0", "1", "0"};
+        for (int i = 0; i < 7; ++i) {
             QCOMPARE(m_fixture->folder.settings.values[kFlags[i]], expected[i]);
         }
         m_fixture->folder.settings.values[kFlags[1]] = "5"; // any value but 0 reads as checked
+        m_fixture->folder.settings.values[kFlags[6]] = "1";
         CLaunchJobDialog again(nullptr, m_fixture->data, false);
         again.Open();
-        const bool checked[6] = {true, true, true, false, false, true};
-        for (int i = 0; i < 6; ++i) {
+        const bool checked[7] = {true, true, true, false, false, true, true};
+        for (int i = 0; i < 7; ++i) {
             QCOMPARE(again.findChild<QCheckBox*>(kChecks[i])->isChecked(), checked[i]);
         }
     }
@@ -154,6 +158,66 @@ private slots:
         QCOMPARE(m_fixture->platform.messages[0].caption, std::string("Error"));
         QVERIFY(dialog.isVisible());
         QVERIFY(Button(dialog, "createReportButton")->isEnabled());
+    }
+
+    void theFinishedRunShowsBoundsDiagramsAndSavesAPdf()
+    {
+        CLaunchJobDialog dialog(nullptr, m_fixture->data, false);
+        dialog.Open();
+        QVERIFY(!Button(dialog, "showDiagramsButton")->isEnabled());
+        QVERIFY(!Button(dialog, "savePdfButton")->isEnabled());
+        QTRY_VERIFY_WITH_TIMEOUT(dialog.IsFinished(), 20000);
+        auto* optimality = dialog.findChild<QLabel*>("optimalityLabel");
+        QVERIFY(!optimality->isHidden());
+        QVERIFY2(optimality->text().contains("AL-40x40 / AL / NATUR: "), qPrintable(optimality->text()));
+        QVERIFY(optimality->text().contains(" bars used"));
+
+        // The diagrams open in a window of their own that leaves the dialog usable.
+        Button(dialog, "showDiagramsButton")->click();
+        QVERIFY(dialog.DiagramWindow() != nullptr);
+        QVERIFY(dialog.DiagramWindow()->isVisible());
+        QVERIFY(!dialog.DiagramWindow()->isModal());
+        QVERIFY(dialog.DiagramWindow()->Canvas()->RowCount() > 1);
+        Button(dialog, "showDiagramsButton")->click();
+        QCOMPARE(dialog.findChildren<CCuttingDiagramWindow*>().size(), qsizetype{1});
+
+        // Save as PDF: cancelled writes nothing; chosen writes a PDF; an unwritable path is an error.
+        m_fixture->platform.savePaths.push_back(std::nullopt);
+        Button(dialog, "savePdfButton")->click();
+        QCOMPARE(m_fixture->platform.saveDialogs.back().filter, std::string("PDF files (*.pdf)"));
+        const std::string pdf = m_fixture->folder.File("plan.pdf", "report");
+        m_fixture->platform.savePaths.push_back(pdf);
+        dialog.findChild<QCheckBox*>(kChecks[3])->setChecked(true);
+        dialog.findChild<QCheckBox*>(kChecks[6])->setChecked(true);
+        Button(dialog, "savePdfButton")->click();
+        QVERIFY(m_fixture->platform.messages.empty());
+        std::ifstream written(pdf, std::ios::binary);
+        char head[5] = {};
+        written.read(head, 4);
+        QCOMPARE(QByteArray(head), QByteArray("%PDF"));
+        m_fixture->platform.savePaths.push_back(m_fixture->folder.File("x.pdf", "no-such-folder"));
+        Button(dialog, "savePdfButton")->click();
+        QCOMPARE(m_fixture->platform.messages.size(), std::size_t{1});
+        QCOMPARE(m_fixture->platform.messages[0].text, std::string("The PDF file could not be written!"));
+        dialog.close();
+    }
+
+    void optimalityLines_data()
+    {
+        QTest::addColumn<long long>("used");
+        QTest::addColumn<int>("bound"); // -1: the library cannot tell
+        QTest::addColumn<QString>("line");
+        QTest::newRow("unknown") << 7LL << -1 << "T: 7 bars used";
+        QTest::newRow("gap") << 7LL << 6 << "T: 7 bars used, lower bound 6";
+        QTest::newRow("met") << 6LL << 6 << "T: 6 bars used, lower bound 6 - Proven optimal";
+    }
+    void optimalityLines()
+    {
+        QFETCH(long long, used);
+        QFETCH(int, bound);
+        QFETCH(QString, line);
+        const std::optional<int> lowerBound = bound < 0 ? std::nullopt : std::optional<int>(bound);
+        QCOMPARE(QString::fromStdString(OptimalityLine("T", used, lowerBound)), line);
     }
 
     void updateInventoryOnce()
