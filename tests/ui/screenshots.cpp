@@ -5,12 +5,15 @@
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableView>
 
 #include <cstdio>
 #include <ctime>
 
 #include "core/settings.h"
+#include "ui/cutting_diagram_view.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
@@ -53,6 +56,10 @@ void Shoot(const QString& folder, int language)
         QApplication::processEvents(QEventLoop::AllEvents, 50);
     }
     Save(dialog, folder, "launch-dialog" + suffix);
+    dialog.Command(CLaunchJobDialog::kIdShowDiagrams);
+    dialog.DiagramWindow()->resize(900, 560);
+    Save(*dialog.DiagramWindow(), folder, "diagrams" + suffix);
+    dialog.DiagramWindow()->close();
     dialog.Command(CLaunchJobDialog::kIdUpdateInventory);
     Save(dialog, folder, "launch-dialog-updated" + suffix);
     dialog.close();
@@ -73,6 +80,29 @@ void Shoot(const QString& folder, int language)
     save.Open();
     Save(save, folder, "save-inventory" + suffix);
     save.close();
+
+    // A long plan: 200 layouts of one type, each a different mix of pieces.
+    const int type = fixture.data.FindTypeOfBar("AL-40x40", "AL", "NATUR");
+    if (type >= 0) {
+        CuttingPlan plan;
+        const Length lengths[4] = {450, 730, 1180, 1625};
+        for (int k = 0; k < 4; ++k) {
+            plan.AddItem(type, {lengths[k], 2000, {{"P" + std::to_string(k + 1), 2000}}});
+        }
+        for (int i = 0; i < 200; ++i) {
+            std::vector<std::int32_t> pieces = {i % 5, (i / 5) % 3, (i / 15) % 2, i % 2};
+            Length used = 0;
+            for (int k = 0; k < 4; ++k) {
+                used += pieces[k] * (lengths[k] + 3);
+            }
+            plan.AddLayout(type, {6000, std::min<Length>(used, 6000), 1 + i % 4, pieces});
+        }
+        CCuttingDiagramWindow many(&window, DiagramSections(fixture.data, plan, 3));
+        many.resize(900, 560);
+        many.show();
+        many.ScrollArea()->verticalScrollBar()->setValue(many.ScrollArea()->verticalScrollBar()->maximum() / 2);
+        Save(many, folder, "diagrams-200" + suffix);
+    }
 
     QMenu* options = window.findChild<QMenu*>("menuOptions");
     options->popup(QPoint(0, 0));
