@@ -78,6 +78,8 @@ void CMainWindow::BuildMenu()
     commands->setObjectName(QStringLiteral("menuCommands"));
     AddAction(commands, kCmdOpenJob, Text(LangText(T_MENU_OPEN_JOB)));
     AddAction(commands, kCmdNewJob, Text(LangText(T_MENU_NEW_JOB)));
+    AddAction(commands, kCmdImportOrdersCsv, Text(LangText(T_IMPORT_ORDERS_CSV)));
+    AddAction(commands, kCmdExportOrdersCsv, Text(LangText(T_EXPORT_ORDERS_CSV)));
     commands->addSeparator();
     AddAction(commands, kCmdTypesOfBars, Text(LangText(T_MENU_TYPES_OF_BARS)));
     AddAction(commands, kCmdManageInventory, Text(LangText(T_MENU_MANAGE_INVENTORY)));
@@ -178,6 +180,12 @@ void CMainWindow::DispatchCommand(int id)
         return;
     case kCmdNewJob:
         static_cast<CPanelOrder*>(ShowPanel(kPanelJob))->NewJobCommand();
+        return;
+    case kCmdImportOrdersCsv:
+        static_cast<CPanelOrder*>(ShowPanel(kPanelJob))->ImportOrdersCsvCommand();
+        return;
+    case kCmdExportOrdersCsv:
+        static_cast<CPanelOrder*>(ShowPanel(kPanelJob))->ExportOrdersCsvCommand();
         return;
     case kCmdJob: ShowPanel(kPanelJob); return;
     case kCmdTypesOfBars: ShowPanel(kPanelTypesOfBars); return;

@@ -31,6 +31,8 @@ enum CommandId {
     kCmdInventoryReport = 40020,
     kCmdSaveInventory = 40021,
     kCmdRestoreInventory = 40022,
+    kCmdImportOrdersCsv = 40040,
+    kCmdExportOrdersCsv = 40041,
 };
 
 // The main window: the menu, the toolbar of three buttons and the one panel in its body.

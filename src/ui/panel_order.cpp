@@ -15,16 +15,20 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "core/atomic_file.h"
 #include "core/exception.h"
 #include "core/main_title.h"
+#include "core/platform.h"
 #include "core/program_files.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "job/global_data.h"
+#include "job/order_csv.h"
 #include "ui/guarded_call.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/list_views.h"
 #include "ui/main_window.h"
+#include "ui/order_import_preview.h"
 
 namespace {
 
@@ -352,4 +356,40 @@ void CPanelOrder::NewJobCommand()
     }
     m_data.ClearJob();
     Refresh();
+}
+
+void CPanelOrder::ImportOrdersCsvCommand()
+{
+    CommitNameFields();
+    const std::optional<std::string> path = Platform().AskOpenFileName(
+        FILE_DIALOG{LangText(T_IMPORT_ORDERS_CSV), LangText(T_CSV_FILTER), ProgramFilePath("orders", ""), "csv"});
+    if (!path) {
+        return;
+    }
+    const std::optional<std::string> text = ReadWholeFile(*path);
+    if (!text) {
+        KX_RAISE(LangText(T_CSV_FILE_NOT_OPENED));
+    }
+    // Raises when the header lacks a needed column; nothing has been added then.
+    const ORDER_IMPORT import = ReadOrdersCsv(m_data, *text, LengthUnit);
+    COrderImportPreview preview(&m_mainWindow, import);
+    preview.Run();
+    if (!preview.IsAccepted()) {
+        return;
+    }
+    ApplyOrderImport(m_data, import);
+    Refresh();
+}
+
+void CPanelOrder::ExportOrdersCsvCommand()
+{
+    CommitNameFields();
+    const std::optional<std::string> path = Platform().AskSaveFileName(
+        FILE_DIALOG{LangText(T_EXPORT_ORDERS_CSV), LangText(T_CSV_FILTER), ProgramFilePath("orders", ""), "csv"});
+    if (!path) {
+        return;
+    }
+    if (!ReplaceFileAtomically(*path, WriteOrdersCsv(m_data, LengthUnit, Precision))) {
+        KX_RAISE(LangText(T_CSV_FILE_NOT_WRITTEN));
+    }
 }

@@ -76,6 +76,11 @@ public:
 
     void OpenJobCommand();
     void NewJobCommand();
+    // Reads a spreadsheet of orders, shows what would be added and what not, and adds the
+    // good rows on OK.
+    void ImportOrdersCsvCommand();
+    // Writes the job's orders to a spreadsheet file chosen by the user.
+    void ExportOrdersCsvCommand();
     void CommitNameFields();
 
     COrderListView* OrderList() const { return m_list; }
