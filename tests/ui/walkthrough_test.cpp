@@ -22,6 +22,7 @@
 #include "ui/list_views.h"
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
+#include "ui/settings_dialog.h"
 #include "ui/shell_dialogs.h"
 #include "ui/types_of_bars_panel.h"
 #include "ui_fixture.h"
@@ -219,6 +220,15 @@ private slots:
         QCOMPARE(fixture.folder.Read(fixture.data.GetTypeOfBar(0).stockFile), backedUpStock);
         window.RunCommand(kCmdManageInventory);
         Shot(window, "09-restored");
+
+        // 8. The settings, looked at and left as they are.
+        {
+            CSettings settings(window);
+            settings.Open();
+            Shot(settings, "10-settings");
+            Click(&settings, "cancelButton");
+        }
+        QVERIFY(fixture.folder.settings.values.count("length_unit") == 0);
 
         fixture.platform.answers.push_back(MessageAnswer::No);
         window.close();
