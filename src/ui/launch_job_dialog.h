@@ -40,6 +40,8 @@ public:
     bool IsFinished() const { return m_finished; }
     bool IsCancelled() const { return m_cancelled; }
     bool IsInventoryUpdated() const { return m_inventoryUpdated; }
+    // The plan of the finished run (raises like the report when it breaks its rules).
+    const CuttingPlan& Plan() const { return m_run->Plan(); }
     // The diagram window once Show diagrams has opened it.
     CCuttingDiagramWindow* DiagramWindow() const { return m_diagrams; }
 

@@ -7,6 +7,7 @@
 #include "core/language.h"
 #include "core/settings.h"
 #include "ui/cutting_diagram_view.h"
+#include "ui/report_pdf.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -135,6 +136,24 @@ private slots:
         QCOMPARE(canvas->RowsIn(0, firstDiagram + 1), std::make_pair(0, 2));
         QCOMPARE(canvas->RowsIn(canvas->TotalHeight() + 10, canvas->TotalHeight() + 20), std::make_pair(402, 402));
         QCOMPARE(canvas->RowsIn(5, 5), std::make_pair(0, 0));
+    }
+
+    // Paper pages cannot show inline SVG by themselves: the report's drawings must still
+    // come out, in their colours.
+    void paperPagesDrawTheReportDiagrams()
+    {
+        auto greenPixels = [](const QImage& image) {
+            int count = 0;
+            for (int y = 0; y < image.height(); ++y) {
+                for (int x = 0; x < image.width(); ++x) {
+                    count += image.pixel(x, y) == qRgb(0x9B, 0xD9, 0x9B) ? 1 : 0;
+                }
+            }
+            return count;
+        };
+        const std::string svg = CuttingDiagramsSvg({Diagram(DiagramPartKind::ReusableLeftover)});
+        QVERIFY(greenPixels(ReportPageImage("<p>plan</p>" + svg, "Job", 0)) > 1000);
+        QCOMPARE(greenPixels(ReportPageImage("<p>plan</p>", "Job", 0)), 0);
     }
 
 private:

@@ -13,10 +13,12 @@
 #include <ctime>
 
 #include "core/settings.h"
+#include "report/job_report.h"
 #include "ui/cutting_diagram_view.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
+#include "ui/report_pdf.h"
 #include "ui/shell_dialogs.h"
 #include "ui_fixture.h"
 
@@ -60,6 +62,15 @@ void Shoot(const QString& folder, int language)
     dialog.DiagramWindow()->resize(900, 560);
     Save(*dialog.DiagramWindow(), folder, "diagrams" + suffix);
     dialog.DiagramWindow()->close();
+    JOB_REPORT_FLAGS all;
+    all.jobInfo = all.settings = all.statistics = all.cutLayouts = all.totalCosts = all.barsBought = true;
+    all.cutDiagrams = true;
+    const std::string report = BuildJobReport(fixture.data, all, dialog.Plan());
+    for (int page = 0; page < 2; ++page) {
+        const QString name = QStringLiteral("report-pdf-page%1").arg(page + 1) + suffix;
+        ReportPageImage(report, fixture.data.GetJobName(), page).save(folder + "/" + name + ".png");
+        std::printf("%s/%s.png\n", qPrintable(folder), qPrintable(name));
+    }
     dialog.Command(CLaunchJobDialog::kIdUpdateInventory);
     Save(dialog, folder, "launch-dialog-updated" + suffix);
     dialog.close();
