@@ -4,6 +4,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QTableView>
+#include <QElapsedTimer>
 #include <QTimer>
 #include <QtTest>
 
@@ -105,6 +106,27 @@ private slots:
         QCOMPARE(m_fixture->data.CountOrders(), ok ? 2 : 0);
         QCOMPARE(m_panel->OrderList()->model()->rowCount(), ok ? 2 : 0);
         QCOMPARE(m_fixture->data.IsJobSaved(), !ok);
+    }
+
+    void tenThousandRowsImportWithinASecond()
+    {
+        std::string csv = "Profile code,Material,Color,Identifier,Length,Quantity\n";
+        for (int i = 0; i < 10000; ++i) {
+            csv += "AL-40x40,AL,NATUR,P" + std::to_string(i) + "," + std::to_string(100 + i % 900) + ",1\n";
+        }
+        m_fixture->folder.Write("big.csv", csv);
+        m_fixture->platform.openPaths.push_back(m_fixture->folder.File("big.csv"));
+        bool sawPreview = false;
+        AnswerPreview(true, sawPreview);
+        QElapsedTimer timer;
+        timer.start();
+        m_window->RunCommand(kCmdImportOrdersCsv);
+        const qint64 elapsed = timer.elapsed();
+        QVERIFY(sawPreview);
+        QCOMPARE(m_fixture->data.CountOrders(), 10000);
+        QCOMPARE(m_panel->OrderList()->model()->rowCount(), 10000);
+        // The preview waits up to one poll interval for its answer.
+        QVERIFY2(elapsed < 1000, qPrintable(QString::number(elapsed)));
     }
 
     void importErrorsAddNothing_data()
