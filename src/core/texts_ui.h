@@ -128,6 +128,7 @@ inline constexpr char T_INVENTORY_UPDATED[2][42] = {"Inventory was updated.", "S
 inline constexpr char T_JR_CUT_DIAGRAMS[2][40] = {"cutting diagrams", "diagrame de taiere"};
 inline constexpr char T_SHOW_DIAGRAMS[2][32] = {"Show diagrams", "Arata diagramele"};
 inline constexpr char T_SAVE_REPORT_PDF[2][40] = {"Save report as PDF...", "Salveaza raportul ca PDF..."};
+inline constexpr char T_PRINT_REPORT[2][32] = {"Print...", "Tipareste..."};
 inline constexpr char T_PDF_FILTER[2][40] = {"PDF files (*.pdf)", "Fisiere PDF (*.pdf)"};
 inline constexpr char T_PDF_NOT_WRITTEN[2][64] = {"The PDF file could not be written!",
                                                   "Fisierul PDF nu a putut fi scris!"};

@@ -7,6 +7,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -101,6 +103,9 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     m_showDiagrams->setEnabled(false);
     reportButtonRow->addWidget(m_showDiagrams);
     reportButtonRow->addStretch();
+    m_print = NewButton(report, "printButton");
+    m_print->setEnabled(false);
+    reportButtonRow->addWidget(m_print);
     m_savePdf = NewButton(report, "savePdfButton");
     m_savePdf->setEnabled(false);
     reportButtonRow->addWidget(m_savePdf);
@@ -127,6 +132,7 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     connect(m_createReport, &QPushButton::clicked, this, [this] { Command(kIdCreateReport); });
     connect(m_showDiagrams, &QPushButton::clicked, this, [this] { Command(kIdShowDiagrams); });
     connect(m_savePdf, &QPushButton::clicked, this, [this] { Command(kIdSavePdf); });
+    connect(m_print, &QPushButton::clicked, this, [this] { Command(kIdPrint); });
     connect(m_updateInventory, &QPushButton::clicked, this, [this] { Command(kIdUpdateInventory); });
 }
 
@@ -152,6 +158,7 @@ void CLaunchJobDialog::OnInit()
     m_createReport->setText(Text(LangText(T_CREATE_REPORT)));
     m_showDiagrams->setText(Text(LangText(T_SHOW_DIAGRAMS)));
     m_savePdf->setText(Text(LangText(T_SAVE_REPORT_PDF)));
+    m_print->setText(Text(LangText(T_PRINT_REPORT)));
     findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(Text(LangText(T_LAUNCH_UPDATE_GROUP)));
     m_updateInventory->setText(Text(LangText(T_UPDATE_INVENTORY)));
     m_updatedLabel->setText(Text(LangText(T_INVENTORY_UPDATED)));
@@ -182,6 +189,7 @@ void CLaunchJobDialog::OnRunFinished()
     m_cancel->setEnabled(false);
     m_createReport->setEnabled(true);
     m_savePdf->setEnabled(true);
+    m_print->setEnabled(true);
     m_showDiagrams->setEnabled(true);
     m_updateInventory->setEnabled(!m_inventoryUpdated);
     m_finished = true;
@@ -217,6 +225,11 @@ bool CLaunchJobDialog::OnCommand(int id)
     case kIdSavePdf:
         if (m_finished) {
             SavePdfCommand();
+        }
+        return true;
+    case kIdPrint:
+        if (m_finished) {
+            PrintCommand();
         }
         return true;
     case kIdUpdateInventory:
@@ -293,6 +306,20 @@ void CLaunchJobDialog::SavePdfCommand()
     if (!WriteReportPdf(html, m_data.GetJobName(), *path)) {
         KX_RAISE(LangText(T_PDF_NOT_WRITTEN));
     }
+}
+
+void CLaunchJobDialog::PrintCommand()
+{
+    const std::string html = BuildJobReport(m_data, ChosenSections(), m_run->Plan());
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setDocName(QString::fromStdString(m_data.GetJobName()));
+    // The printer's own dialog: printer, page size, orientation and pages.
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) {
+        return;
+    }
+    PrintReport(html, m_data.GetJobName(), printer);
 }
 
 std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound)

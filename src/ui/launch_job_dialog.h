@@ -28,6 +28,7 @@ public:
     static constexpr int kIdUpdateInventory = 1046;
     static constexpr int kIdShowDiagrams = 1047;
     static constexpr int kIdSavePdf = 1048;
+    static constexpr int kIdPrint = 1049;
     static constexpr int kSectionCount = 7;
 
     // Takes the snapshot of the job and binds the optimizer library; raises "Cannot
@@ -58,6 +59,7 @@ private:
     void ShowOptimality();
     void ShowDiagrams();
     void SavePdfCommand();
+    void PrintCommand();
     void UpdateInventoryCommand();
 
     CGlobalData& m_data;
@@ -76,6 +78,7 @@ private:
     std::array<QCheckBox*, kSectionCount> m_sections{};
     QPushButton* m_showDiagrams;
     QPushButton* m_savePdf;
+    QPushButton* m_print;
     QPushButton* m_createReport;
     QPushButton* m_updateInventory;
     QLabel* m_updatedLabel;

@@ -1,5 +1,7 @@
 // The cutting-diagram view: the boxes and labels of a fixed plan, the rows a paint draws,
 // and the window filling its width.
+#include <QFile>
+#include <QPrinter>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QtTest>
@@ -154,6 +156,22 @@ private slots:
         const std::string svg = CuttingDiagramsSvg({Diagram(DiagramPartKind::ReusableLeftover)});
         QVERIFY(greenPixels(ReportPageImage("<p>plan</p>" + svg, "Job", 0)) > 1000);
         QCOMPARE(greenPixels(ReportPageImage("<p>plan</p>", "Job", 0)), 0);
+
+        // A printer takes the same pages: here one that prints to a file.
+        const std::string path = m_fixture->folder.File("printed.pdf");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(path));
+        std::string longReport;
+        for (int i = 0; i < 40; ++i) {
+            longReport += "<p>line</p>" + svg;
+        }
+        PrintReport(longReport, "Job", printer);
+        QFile printed(QString::fromStdString(path));
+        QVERIFY(printed.open(QIODevice::ReadOnly));
+        const QByteArray bytes = printed.readAll();
+        QVERIFY(bytes.startsWith("%PDF"));
+        QVERIFY(bytes.count("/Type /Page\n") + bytes.count("/Type /Page ") + bytes.count("/Type /Page\r") > 1);
     }
 
 private:

@@ -166,7 +166,9 @@ private slots:
         dialog.Open();
         QVERIFY(!Button(dialog, "showDiagramsButton")->isEnabled());
         QVERIFY(!Button(dialog, "savePdfButton")->isEnabled());
+        QVERIFY(!Button(dialog, "printButton")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(dialog.IsFinished(), 20000);
+        QVERIFY(Button(dialog, "printButton")->isEnabled());
         auto* optimality = dialog.findChild<QLabel*>("optimalityLabel");
         QVERIFY(!optimality->isHidden());
         QVERIFY2(optimality->text().contains("AL-40x40 / AL / NATUR: "), qPrintable(optimality->text()));
