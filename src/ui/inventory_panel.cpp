@@ -19,6 +19,7 @@
 #include "ui/guarded_call.h"
 #include "ui/list_views.h"
 #include "ui/main_window.h"
+#include "ui/stock_csv_commands.h"
 
 namespace {
 
@@ -94,8 +95,14 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     buttons->addWidget(add);
     buttons->addWidget(updateBar);
     buttons->addWidget(remove);
+    auto* csvButtons = new QHBoxLayout;
+    QPushButton* importCsv = NewButton(stockGroup, "importStockCsvButton", LangText(T_IMPORT_STOCK_CSV));
+    QPushButton* exportCsv = NewButton(stockGroup, "exportStockCsvButton", LangText(T_EXPORT_STOCK_CSV));
+    csvButtons->addWidget(importCsv);
+    csvButtons->addWidget(exportCsv);
     stockGrid->setRowStretch(2, 1);
     stockGrid->addLayout(buttons, 3, 0, 1, 3);
+    stockGrid->addLayout(csvButtons, 4, 0, 1, 3);
     stockGrid->setColumnStretch(1, 1);
     layout->addWidget(stockGroup, 3);
 
@@ -108,6 +115,8 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     connect(add, &QPushButton::clicked, this, guarded(&CUpdateTypeOfBarDialog::OnAdd));
     connect(updateBar, &QPushButton::clicked, this, guarded(&CUpdateTypeOfBarDialog::OnUpdateBar));
     connect(remove, &QPushButton::clicked, this, guarded(&CUpdateTypeOfBarDialog::OnRemove));
+    connect(importCsv, &QPushButton::clicked, this, &CUpdateTypeOfBarDialog::importStock);
+    connect(exportCsv, &QPushButton::clicked, this, &CUpdateTypeOfBarDialog::exportStock);
 }
 
 void CUpdateTypeOfBarDialog::ShowType(int row)
@@ -209,6 +218,10 @@ CPanelStock::CPanelStock(CMainWindow& mainWindow)
     connect(m_form, &CUpdateTypeOfBarDialog::addBars, this, &CPanelStock::AddBars);
     connect(m_form, &CUpdateTypeOfBarDialog::setBarQuantity, this, &CPanelStock::SetBarQuantity);
     connect(m_form, &CUpdateTypeOfBarDialog::removeBar, this, &CPanelStock::RemoveBar);
+    connect(m_form, &CUpdateTypeOfBarDialog::importStock, this,
+            [this] { GuardedCall(ErrorCaptions::Dialog, [this] { ImportStock(); }); });
+    connect(m_form, &CUpdateTypeOfBarDialog::exportStock, this,
+            [this] { GuardedCall(ErrorCaptions::Dialog, [this] { ExportStockToCsv(m_data); }); });
     connect(&mainWindow, &CMainWindow::settingsChanged, this,
             [this] { GuardedCall(ErrorCaptions::Window, [this] { OnSettingsChanged(); }); });
     SetMainTitle(LangText(T_PANEL_MANAGE_INVENTORY), "");
@@ -308,6 +321,14 @@ void CPanelStock::RemoveBar()
     m_stock->Model()->DeleteRow(row);
     m_stock->clearSelection();
     SyncStockRows();
+}
+
+void CPanelStock::ImportStock()
+{
+    if (ImportStockFromCsv(m_data)) {
+        SyncStockRows();
+        m_stock->Refresh();
+    }
 }
 
 void CPanelStock::SyncStockRows()

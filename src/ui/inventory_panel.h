@@ -34,6 +34,8 @@ signals:
     void addBars(BAR& bar);
     void setBarQuantity(BAR& bar);
     void removeBar();
+    void importStock();
+    void exportStock();
 
 private:
     BAR ReadBarFields() const;
@@ -77,6 +79,7 @@ private:
     void AddBars(BAR& bar);
     void SetBarQuantity(BAR& bar);
     void RemoveBar();
+    void ImportStock();
     // The stock rows again when they no longer match the stock (bars added to a type whose
     // row is no longer selected).
     void SyncStockRows();
