@@ -126,7 +126,9 @@ void CDiagramCanvas::paintEvent(QPaintEvent* event)
     m_paintedRows = last - first;
     QFont headingFont = font();
     headingFont.setBold(true);
-    headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    if (headingFont.pointSizeF() > 0) {
+        headingFont.setPointSizeF(headingFont.pointSizeF() * 1.15);
+    }
     for (int i = first; i < last; ++i) {
         const ROW& row = m_rows[i];
         if (row.diagram < 0) {

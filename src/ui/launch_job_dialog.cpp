@@ -327,7 +327,8 @@ std::string OptimalityLine(const std::string& typeText, long long barsUsed, std:
     std::string line = typeText + ": " + std::to_string(barsUsed) + " " + LangText(T_BARS_USED);
     if (lowerBound) {
         line += ", " + std::string(LangText(T_LOWER_BOUND)) + " " + std::to_string(*lowerBound);
-        if (*lowerBound >= barsUsed) {
+        // A bound above the bars used would contradict the plan: nothing is claimed then.
+        if (*lowerBound == barsUsed) {
             line += " - " + std::string(LangText(T_PROVEN_OPTIMAL));
         }
     }

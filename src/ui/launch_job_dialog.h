@@ -87,5 +87,5 @@ private:
 };
 
 // "<type>: N bars used", then ", lower bound B" when the library proved one, and
-// " - Proven optimal" when the plan reaches it.
+// " - Proven optimal" when the plan uses exactly that many.
 std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound);

@@ -212,6 +212,7 @@ private slots:
         QTest::newRow("unknown") << 7LL << -1 << "T: 7 bars used";
         QTest::newRow("gap") << 7LL << 6 << "T: 7 bars used, lower bound 6";
         QTest::newRow("met") << 6LL << 6 << "T: 6 bars used, lower bound 6 - Proven optimal";
+        QTest::newRow("bound above the plan claims nothing") << 5LL << 6 << "T: 5 bars used, lower bound 6";
     }
     void optimalityLines()
     {
