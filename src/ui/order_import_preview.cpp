@@ -30,7 +30,14 @@ public:
 
     QVariant data(const QModelIndex& index, int role) const override
     {
-        if (role != Qt::DisplayRole || !index.isValid()) {
+        if (!index.isValid()) {
+            return {};
+        }
+        if (role == Qt::TextAlignmentRole) {
+            const bool number = index.column() == 0 || index.column() >= 5;
+            return QVariant::fromValue(Qt::AlignVCenter | (number ? Qt::AlignRight : Qt::AlignLeft));
+        }
+        if (role != Qt::DisplayRole) {
             return {};
         }
         const ORDER& order = m_import.orders[index.row()];
@@ -89,7 +96,7 @@ COrderImportPreview::COrderImportPreview(QWidget* owner, const ORDER_IMPORT& imp
     m_table->setSelectionMode(QAbstractItemView::NoSelection);
     m_table->verticalHeader()->setVisible(false);
     m_table->verticalHeader()->setDefaultSectionSize(m_table->fontMetrics().height() + 6);
-    m_table->horizontalHeader()->setStretchLastSection(true);
+    m_table->horizontalHeader()->setSectionResizeMode(4, QHeaderView::Stretch);
     m_table->setMinimumSize(640, 260);
     layout->addWidget(m_table, 3);
     auto* problemsLabel = new QLabel(this);

@@ -13,10 +13,12 @@
 #include <ctime>
 
 #include "core/settings.h"
+#include "job/order_csv.h"
 #include "report/job_report.h"
 #include "ui/cutting_diagram_view.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/main_window.h"
+#include "ui/order_import_preview.h"
 #include "ui/panel_order.h"
 #include "ui/report_pdf.h"
 #include "ui/shell_dialogs.h"
@@ -49,6 +51,20 @@ void Shoot(const QString& folder, int language)
     jobPanel->findChild<QTableView*>("orderList")->selectRow(1);
     window.setWindowTitle(QString::fromStdString(fixture.platform.titles.back()));
     Save(window, folder, "job-panel" + suffix);
+
+    const ORDER_IMPORT import = ReadOrdersCsv(fixture.data,
+                                              "Profile code;Material;Color;Identifier;Length;Quantity\n"
+                                              "AL-40x40;AL;NATUR;W2-frame;1450;4\n"
+                                              "AL-40x40;AL;NATUR;W2-sash;1180.5;4\n"
+                                              "PVC-70;PVC;WHITE;;950;2\n"
+                                              "AL-40x40;AL;PINK;X;100;1\n"
+                                              "ST-20x20;STEEL;BLACK;RACK;12x;3\n"
+                                              "ST-20x20;STEEL;BLACK;RACK;480;0\n",
+                                              LengthUnit);
+    COrderImportPreview preview(&window, import);
+    preview.Open();
+    Save(preview, folder, "import-preview" + suffix);
+    preview.close();
 
     CLaunchJobDialog dialog(&window, fixture.data, true);
     dialog.Open();
