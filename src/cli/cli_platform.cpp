@@ -18,14 +18,4 @@ std::optional<std::string> CCliPlatform::AskOpenFileName(const FILE_DIALOG&)
 
 std::optional<std::string> CCliPlatform::AskSaveFileName(const FILE_DIALOG& dialog) { return AskOpenFileName(dialog); }
 
-std::tm CCliPlatform::LocalTime()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return local;
-}
+std::tm CCliPlatform::LocalTime() { return SystemLocalTime(); }

@@ -15,3 +15,15 @@ IPlatform& Platform()
 }
 
 void SetPlatform(IPlatform* platform) { g_platform = platform; }
+
+std::tm SystemLocalTime()
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+#ifdef _WIN32
+    localtime_s(&local, &now);
+#else
+    localtime_r(&now, &local);
+#endif
+    return local;
+}

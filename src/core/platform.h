@@ -31,6 +31,9 @@ public:
     virtual std::tm LocalTime() = 0;
 };
 
+// The local time of the system clock, for the platforms' LocalTime.
+std::tm SystemLocalTime();
+
 // The installed platform. Using it before one is installed is a programming error.
 IPlatform& Platform();
 void SetPlatform(IPlatform* platform);

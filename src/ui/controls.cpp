@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QProgressBar>
+#include <QPushButton>
 
 #include "core/exception.h"
 #include "job/optimization_run.h"
@@ -90,3 +91,11 @@ void CProgressBar::SetPosition(int position)
 }
 
 void CProgressBar::Fill() { SetPosition(kRange); }
+
+QPushButton* NewFormButton(QWidget* parent, const char* name, const char* text)
+{
+    auto* button = new QPushButton(QString::fromLatin1(text), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setAutoDefault(false);
+    return button;
+}

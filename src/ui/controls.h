@@ -47,3 +47,10 @@ private:
     QProgressBar* m_bar = nullptr;
     long long m_total = 0;
 };
+
+class QPushButton;
+class QWidget;
+
+// A button of a panel form, found by `name` in tests; it never acts as the default button,
+// since Enter does nothing in panel forms.
+QPushButton* NewFormButton(QWidget* parent, const char* name, const char* text);

@@ -17,6 +17,7 @@
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "ui/guarded_call.h"
+#include "ui/controls.h"
 #include "ui/list_views.h"
 #include "ui/main_window.h"
 #include "ui/stock_csv_commands.h"
@@ -24,14 +25,6 @@
 namespace {
 
 QString Text(const char* text) { return QString::fromLatin1(text); }
-
-QPushButton* NewButton(QWidget* parent, const char* name, const char* text)
-{
-    auto* button = new QPushButton(Text(text), parent);
-    button->setObjectName(Text(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 // The decimal integer at the start of the quantity field: leading white space, an optional
 // sign, then digits up to the first other character; 0 without digits. Values beyond the
@@ -70,7 +63,7 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     updateGroup->setObjectName(QStringLiteral("updateGroup"));
     auto* updateGrid = new QGridLayout(updateGroup);
     m_fields.Build(updateGroup, updateGrid, 0);
-    QPushButton* updateType = NewButton(updateGroup, "updateTypeButton", LangText(T_BUTTON_UPDATE));
+    QPushButton* updateType = NewFormButton(updateGroup, "updateTypeButton", LangText(T_BUTTON_UPDATE));
     updateGrid->addWidget(updateType, 3, 4, 1, 2);
     updateGrid->setColumnStretch(1, 1);
     updateGrid->setColumnStretch(4, 1);
@@ -89,15 +82,15 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     m_quantity = NewFormEdit(stockGroup, "quantityEdit", 255);
     stockGrid->addWidget(m_quantity, 1, 1);
     auto* buttons = new QHBoxLayout;
-    QPushButton* add = NewButton(stockGroup, "addButton", LangText(T_BUTTON_ADD));
-    QPushButton* updateBar = NewButton(stockGroup, "updateBarButton", LangText(T_BUTTON_UPDATE));
-    QPushButton* remove = NewButton(stockGroup, "removeButton", LangText(T_BUTTON_REMOVE));
+    QPushButton* add = NewFormButton(stockGroup, "addButton", LangText(T_BUTTON_ADD));
+    QPushButton* updateBar = NewFormButton(stockGroup, "updateBarButton", LangText(T_BUTTON_UPDATE));
+    QPushButton* remove = NewFormButton(stockGroup, "removeButton", LangText(T_BUTTON_REMOVE));
     buttons->addWidget(add);
     buttons->addWidget(updateBar);
     buttons->addWidget(remove);
     auto* csvButtons = new QHBoxLayout;
-    QPushButton* importCsv = NewButton(stockGroup, "importStockCsvButton", LangText(T_IMPORT_STOCK_CSV));
-    QPushButton* exportCsv = NewButton(stockGroup, "exportStockCsvButton", LangText(T_EXPORT_STOCK_CSV));
+    QPushButton* importCsv = NewFormButton(stockGroup, "importStockCsvButton", LangText(T_IMPORT_STOCK_CSV));
+    QPushButton* exportCsv = NewFormButton(stockGroup, "exportStockCsvButton", LangText(T_EXPORT_STOCK_CSV));
     csvButtons->addWidget(importCsv);
     csvButtons->addWidget(exportCsv);
     stockGrid->setRowStretch(2, 1);

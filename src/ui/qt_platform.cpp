@@ -92,14 +92,4 @@ bool CQtPlatform::OpenWithShell(const std::string& path)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(path)));
 }
 
-std::tm CQtPlatform::LocalTime()
-{
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-#ifdef _WIN32
-    localtime_s(&local, &now);
-#else
-    localtime_r(&now, &local);
-#endif
-    return local;
-}
+std::tm CQtPlatform::LocalTime() { return SystemLocalTime(); }

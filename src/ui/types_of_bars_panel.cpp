@@ -17,20 +17,13 @@
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "ui/guarded_call.h"
+#include "ui/controls.h"
 #include "ui/list_views.h"
 #include "ui/main_window.h"
 
 namespace {
 
 QString Text(const char* text) { return QString::fromLatin1(text); }
-
-QPushButton* NewButton(QWidget* parent, const char* name, const char* text)
-{
-    auto* button = new QPushButton(Text(text), parent);
-    button->setObjectName(Text(name));
-    button->setAutoDefault(false);
-    return button;
-}
 
 } // namespace
 
@@ -65,7 +58,7 @@ CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget*
     }
     grid->addLayout(combos, 0, 0, 1, 6);
     m_fields.Build(addGroup, grid, 1);
-    QPushButton* add = NewButton(addGroup, "addButton", LangText(T_BUTTON_ADD));
+    QPushButton* add = NewFormButton(addGroup, "addButton", LangText(T_BUTTON_ADD));
     grid->addWidget(add, 4, 4, 1, 2);
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
@@ -81,7 +74,7 @@ CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget*
         m_selected[index]->setMinimumWidth(80);
         removeGrid->addWidget(m_selected[index], index, 1);
     }
-    QPushButton* remove = NewButton(removeGroup, "removeButton", LangText(T_BUTTON_REMOVE));
+    QPushButton* remove = NewFormButton(removeGroup, "removeButton", LangText(T_BUTTON_REMOVE));
     removeGrid->setRowStretch(3, 1);
     removeGrid->addWidget(remove, 4, 1, Qt::AlignRight);
     removeGrid->setColumnStretch(1, 1);
