@@ -121,6 +121,8 @@ TEST_F(BackupTest, DamagedOrHostileBackupChangesNoFile)
 {
     const std::string good = Member("bfm", BfmHeader()) + Member("colors.dat", "Red\r\n");
     const std::string absolute = (fs::path(folder.Path()).parent_path() / "kalomax-restored").string();
+    // Beside the program folder, named after it, so that no other file can be taken for it.
+    const std::string escaped = fs::path(folder.Path()).filename().string() + "-escaped";
     struct CASE {
         const char* what;
         std::string bytes;
@@ -131,7 +133,7 @@ TEST_F(BackupTest, DamagedOrHostileBackupChangesNoFile)
         {"name cut short", good + U32(10) + "colo"},
         {"content size missing", good + U32(3) + "abc"},
         {"last member cut short", good + U32(8) + "11111111" + U32(100) + "6000.0000\n"},
-        {"parent folder", Member("../x", "evil") + good},
+        {"parent folder", Member("../" + escaped, "evil") + good},
         {"absolute path", good + Member(absolute, "evil")},
         {"dot dot", good + Member("..", "evil")},
         {"dot", good + Member(".", "evil")},
@@ -151,7 +153,7 @@ TEST_F(BackupTest, DamagedOrHostileBackupChangesNoFile)
         EXPECT_EQ(Files(), before);
         EXPECT_EQ(inventory.CountTypesOfBars(), 2);
     }
-    EXPECT_FALSE(fs::exists(fs::path(folder.Path()).parent_path() / "x"));
+    EXPECT_FALSE(fs::exists(fs::path(folder.Path()).parent_path() / escaped));
     EXPECT_FALSE(fs::exists(absolute));
 }
 
