@@ -10,11 +10,10 @@
 #include "core/program_files.h"
 #include "core/texts.h"
 #include "job/global_data.h"
+#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 const CATEGORY_TEXTS& TextsOf(CategoryKind kind)
 {
@@ -39,20 +38,20 @@ CCategory::CCategory(CMainWindow& owner, CategoryKind kind)
     const CATEGORY_TEXTS& texts = TextsOf(kind);
     auto* layout = new QVBoxLayout(this);
 
-    auto* addGroup = new QGroupBox(Text(LangText(texts.addGroup)), this);
+    auto* addGroup = new QGroupBox(UiText(LangText(texts.addGroup)), this);
     addGroup->setObjectName(QStringLiteral("addGroup"));
     auto* addRow = new QHBoxLayout(addGroup);
     m_itemEdit = new QLineEdit(addGroup);
     m_itemEdit->setObjectName(QStringLiteral("itemEdit"));
     m_itemEdit->setMaxLength(kItemMaxLength);
     addRow->addWidget(m_itemEdit, 1);
-    m_add = new QPushButton(Text(LangText(T_BUTTON_ADD)), addGroup);
+    m_add = new QPushButton(UiText(LangText(T_BUTTON_ADD)), addGroup);
     m_add->setObjectName(QStringLiteral("addButton"));
     m_add->setAutoDefault(false);
     addRow->addWidget(m_add);
     layout->addWidget(addGroup);
 
-    auto* viewGroup = new QGroupBox(Text(LangText(texts.viewGroup)), this);
+    auto* viewGroup = new QGroupBox(UiText(LangText(texts.viewGroup)), this);
     viewGroup->setObjectName(QStringLiteral("viewGroup"));
     auto* viewColumn = new QVBoxLayout(viewGroup);
     m_list = new QListWidget(viewGroup);
@@ -61,7 +60,7 @@ CCategory::CCategory(CMainWindow& owner, CategoryKind kind)
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setMinimumSize(280, 220);
     viewColumn->addWidget(m_list);
-    m_remove = new QPushButton(Text(LangText(texts.removeButton)), viewGroup);
+    m_remove = new QPushButton(UiText(LangText(texts.removeButton)), viewGroup);
     m_remove->setObjectName(QStringLiteral("removeButton"));
     m_remove->setAutoDefault(false);
     viewColumn->addWidget(m_remove, 0, Qt::AlignRight);

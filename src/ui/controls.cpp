@@ -92,10 +92,12 @@ void CProgressBar::SetPosition(int position)
 
 void CProgressBar::Fill() { SetPosition(kRange); }
 
+QString UiText(const char* text) { return QString::fromLatin1(text); }
+
 QPushButton* NewFormButton(QWidget* parent, const char* name, const char* text)
 {
-    auto* button = new QPushButton(QString::fromLatin1(text), parent);
-    button->setObjectName(QString::fromLatin1(name));
+    auto* button = new QPushButton(UiText(text), parent);
+    button->setObjectName(UiText(name));
     button->setAutoDefault(false);
     return button;
 }

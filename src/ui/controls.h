@@ -49,7 +49,11 @@ private:
 };
 
 class QPushButton;
+class QString;
 class QWidget;
+
+// A text of the tables (plain ASCII) as a Qt string.
+QString UiText(const char* text);
 
 // A button of a panel form, found by `name` in tests; it never acts as the default button,
 // since Enter does nothing in panel forms.

@@ -24,8 +24,6 @@
 
 namespace {
 
-QString Text(const char* text) { return QString::fromLatin1(text); }
-
 // The decimal integer at the start of the quantity field: leading white space, an optional
 // sign, then digits up to the first other character; 0 without digits. Values beyond the
 // 32-bit range are held at its ends.
@@ -43,7 +41,7 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
 
-    auto* selectedGroup = new QGroupBox(Text(LangText(T_TOB_SELECTED_GROUP)), this);
+    auto* selectedGroup = new QGroupBox(UiText(LangText(T_TOB_SELECTED_GROUP)), this);
     selectedGroup->setObjectName(QStringLiteral("selectedGroup"));
     auto* selectedGrid = new QGridLayout(selectedGroup);
     const char* labels[] = {LangText(T_TOB_PROFILE_CODE_LABEL), LangText(T_TOB_MATERIAL_LABEL),
@@ -59,7 +57,7 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     selectedGrid->setColumnStretch(1, 1);
     layout->addWidget(selectedGroup, 2);
 
-    auto* updateGroup = new QGroupBox(Text(LangText(T_TOB_UPDATE_GROUP)), this);
+    auto* updateGroup = new QGroupBox(UiText(LangText(T_TOB_UPDATE_GROUP)), this);
     updateGroup->setObjectName(QStringLiteral("updateGroup"));
     auto* updateGrid = new QGridLayout(updateGroup);
     m_fields.Build(updateGroup, updateGrid, 0);
@@ -69,7 +67,7 @@ CUpdateTypeOfBarDialog::CUpdateTypeOfBarDialog(CGlobalData& data, QWidget* paren
     updateGrid->setColumnStretch(4, 1);
     layout->addWidget(updateGroup, 4);
 
-    auto* stockGroup = new QGroupBox(Text(LangText(T_STOCK_GROUP)), this);
+    auto* stockGroup = new QGroupBox(UiText(LangText(T_STOCK_GROUP)), this);
     stockGroup->setObjectName(QStringLiteral("stockGroup"));
     auto* stockGrid = new QGridLayout(stockGroup);
     stockGrid->addWidget(NewFormLabel(stockGroup, LangText(T_STOCK_LENGTH_LABEL)), 0, 0);
@@ -150,7 +148,7 @@ void CUpdateTypeOfBarDialog::ClearBarFields()
 void CUpdateTypeOfBarDialog::OnSettingsChanged()
 {
     m_fields.SetUnitLabels();
-    m_lengthUnit->setText(Text(UnitLabel(LengthUnit)));
+    m_lengthUnit->setText(UiText(UnitLabel(LengthUnit)));
     if (m_shownType >= 0 && m_shownType < m_data.CountTypesOfBars()) {
         const TYPE_OF_BAR type = m_data.GetTypeOfBar(m_shownType);
         m_fields.Show(type);

@@ -9,10 +9,10 @@
 #include "core/settings.h"
 #include "core/texts.h"
 #include "report/inventory_report.h"
+#include "ui/controls.h"
+
 
 namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 constexpr int kPathMaxLength = 259;
 
@@ -23,16 +23,16 @@ CStockReportDialog::CStockReportDialog(QWidget* parent, const CInventoryData& in
 {
     setObjectName(QStringLiteral("inventoryReportDialog"));
     auto* grid = new QGridLayout(this);
-    grid->addWidget(new QLabel(Text(LangText(T_LAUNCH_REPORT_PATH)), this), 0, 0, 1, 2);
+    grid->addWidget(new QLabel(UiText(LangText(T_LAUNCH_REPORT_PATH)), this), 0, 0, 1, 2);
     m_path = new QLineEdit(this);
     m_path->setObjectName(QStringLiteral("reportPathEdit"));
     m_path->setMaxLength(kPathMaxLength);
     m_path->setMinimumWidth(360);
     grid->addWidget(m_path, 1, 0, 1, 2);
-    grid->addWidget(new QLabel(Text(LangText(T_LAUNCH_REPORT_CONTENT)), this), 2, 0, 1, 2);
+    grid->addWidget(new QLabel(UiText(LangText(T_LAUNCH_REPORT_CONTENT)), this), 2, 0, 1, 2);
     const auto box = [this, grid](const char* text, const char* name, int row) {
-        auto* check = new QCheckBox(Text(text), this);
-        check->setObjectName(Text(name));
+        auto* check = new QCheckBox(UiText(text), this);
+        check->setObjectName(UiText(name));
         grid->addWidget(check, row, 0);
         return check;
     };
@@ -41,7 +41,7 @@ CStockReportDialog::CStockReportDialog(QWidget* parent, const CInventoryData& in
     m_totalCost = box(LangText(T_SR_TOTAL_COST), "totalCostCheck", 5);
     m_barsBought = box(LangText(T_JR_BARS_BOUGHT), "barsBoughtCheck", 6);
     grid->setColumnMinimumWidth(0, 200);
-    auto* create = new QPushButton(Text(LangText(T_CREATE_REPORT)), this);
+    auto* create = new QPushButton(UiText(LangText(T_CREATE_REPORT)), this);
     create->setObjectName(QStringLiteral("createReportButton"));
     // Not a default button: Enter must not write a report.
     create->setAutoDefault(false);

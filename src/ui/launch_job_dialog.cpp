@@ -20,12 +20,11 @@
 #include "job/global_data.h"
 #include "job/inventory_update.h"
 #include "report/job_report.h"
+#include "ui/controls.h"
 #include "ui/cutting_diagram_view.h"
 #include "ui/report_pdf.h"
 
 namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 // The report sections: their settings, in the order the report takes them.
 constexpr int kSectionCount = CLaunchJobDialog::kSectionCount;
@@ -146,22 +145,22 @@ void CLaunchJobDialog::OnInit()
 {
     m_progress.Start(m_data.CountPieces());
 
-    findChild<QGroupBox*>(QStringLiteral("optimizeGroup"))->setTitle(Text(LangText(T_LAUNCH_OPTIMIZE_GROUP)));
-    m_cancel->setText(Text(LangText(T_CANCEL)));
-    findChild<QGroupBox*>(QStringLiteral("reportGroup"))->setTitle(Text(LangText(T_LAUNCH_REPORT_GROUP)));
-    findChild<QLabel*>(QStringLiteral("reportPathLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_PATH)));
-    findChild<QLabel*>(QStringLiteral("reportContentLabel"))->setText(Text(LangText(T_LAUNCH_REPORT_CONTENT)));
+    findChild<QGroupBox*>(QStringLiteral("optimizeGroup"))->setTitle(UiText(LangText(T_LAUNCH_OPTIMIZE_GROUP)));
+    m_cancel->setText(UiText(LangText(T_CANCEL)));
+    findChild<QGroupBox*>(QStringLiteral("reportGroup"))->setTitle(UiText(LangText(T_LAUNCH_REPORT_GROUP)));
+    findChild<QLabel*>(QStringLiteral("reportPathLabel"))->setText(UiText(LangText(T_LAUNCH_REPORT_PATH)));
+    findChild<QLabel*>(QStringLiteral("reportContentLabel"))->setText(UiText(LangText(T_LAUNCH_REPORT_CONTENT)));
     for (int i = 0; i < kSectionCount; ++i) {
-        m_sections[i]->setText(Text(LangText(*kSectionTexts[i])));
+        m_sections[i]->setText(UiText(LangText(*kSectionTexts[i])));
         m_sections[i]->setChecked(ReadFlagSetting(kSectionSettings[i]));
     }
-    m_createReport->setText(Text(LangText(T_CREATE_REPORT)));
-    m_showDiagrams->setText(Text(LangText(T_SHOW_DIAGRAMS)));
-    m_savePdf->setText(Text(LangText(T_SAVE_REPORT_PDF)));
-    m_print->setText(Text(LangText(T_PRINT_REPORT)));
-    findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(Text(LangText(T_LAUNCH_UPDATE_GROUP)));
-    m_updateInventory->setText(Text(LangText(T_UPDATE_INVENTORY)));
-    m_updatedLabel->setText(Text(LangText(T_INVENTORY_UPDATED)));
+    m_createReport->setText(UiText(LangText(T_CREATE_REPORT)));
+    m_showDiagrams->setText(UiText(LangText(T_SHOW_DIAGRAMS)));
+    m_savePdf->setText(UiText(LangText(T_SAVE_REPORT_PDF)));
+    m_print->setText(UiText(LangText(T_PRINT_REPORT)));
+    findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(UiText(LangText(T_LAUNCH_UPDATE_GROUP)));
+    m_updateInventory->setText(UiText(LangText(T_UPDATE_INVENTORY)));
+    m_updatedLabel->setText(UiText(LangText(T_INVENTORY_UPDATED)));
     m_reportPath->setText(QString::fromStdString(DefaultJobReportPath()));
     m_reportPath->setCursorPosition(0);
 

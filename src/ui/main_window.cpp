@@ -13,6 +13,7 @@
 #include "core/texts.h"
 #include "inventory/backup.h"
 #include "job/global_data.h"
+#include "ui/controls.h"
 #include "ui/artwork.h"
 #include "ui/guarded_call.h"
 #include "ui/category_dialog.h"
@@ -23,16 +24,10 @@
 #include "ui/shell_dialogs.h"
 #include "ui/types_of_bars_panel.h"
 
-namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
-
-} // namespace
-
 CMainWindow::CMainWindow(CGlobalData& data) : m_data(data)
 {
     setObjectName(QStringLiteral("mainWindow"));
-    setWindowTitle(Text(kProgramName));
+    setWindowTitle(UiText(kProgramName));
     setWindowIcon(ProgramIcon());
     setMinimumSize(kMinimumWidth, kMinimumHeight);
     resize(980, 640);
@@ -74,46 +69,46 @@ QAction* CMainWindow::AddAction(QMenu* menu, int id, const QString& text)
 void CMainWindow::BuildMenu()
 {
     QMenuBar* bar = menuBar();
-    QMenu* commands = bar->addMenu(Text(LangText(T_MENU_COMMANDS)));
+    QMenu* commands = bar->addMenu(UiText(LangText(T_MENU_COMMANDS)));
     commands->setObjectName(QStringLiteral("menuCommands"));
-    AddAction(commands, kCmdOpenJob, Text(LangText(T_MENU_OPEN_JOB)));
-    AddAction(commands, kCmdNewJob, Text(LangText(T_MENU_NEW_JOB)));
-    AddAction(commands, kCmdImportOrdersCsv, Text(LangText(T_IMPORT_ORDERS_CSV)));
-    AddAction(commands, kCmdExportOrdersCsv, Text(LangText(T_EXPORT_ORDERS_CSV)));
+    AddAction(commands, kCmdOpenJob, UiText(LangText(T_MENU_OPEN_JOB)));
+    AddAction(commands, kCmdNewJob, UiText(LangText(T_MENU_NEW_JOB)));
+    AddAction(commands, kCmdImportOrdersCsv, UiText(LangText(T_IMPORT_ORDERS_CSV)));
+    AddAction(commands, kCmdExportOrdersCsv, UiText(LangText(T_EXPORT_ORDERS_CSV)));
     commands->addSeparator();
-    AddAction(commands, kCmdTypesOfBars, Text(LangText(T_MENU_TYPES_OF_BARS)));
-    AddAction(commands, kCmdManageInventory, Text(LangText(T_MENU_MANAGE_INVENTORY)));
+    AddAction(commands, kCmdTypesOfBars, UiText(LangText(T_MENU_TYPES_OF_BARS)));
+    AddAction(commands, kCmdManageInventory, UiText(LangText(T_MENU_MANAGE_INVENTORY)));
     commands->addSeparator();
-    AddAction(commands, kCmdInventoryReport, Text(LangText(T_MENU_INVENTORY_REPORT)));
+    AddAction(commands, kCmdInventoryReport, UiText(LangText(T_MENU_INVENTORY_REPORT)));
 
-    QMenu* options = bar->addMenu(Text(LangText(T_MENU_OPTIONS)));
+    QMenu* options = bar->addMenu(UiText(LangText(T_MENU_OPTIONS)));
     options->setObjectName(QStringLiteral("menuOptions"));
-    AddAction(options, kCmdProfileCodes, Text(LangText(T_MENU_PROFILE_CODES)));
-    AddAction(options, kCmdMaterials, Text(LangText(T_MENU_MATERIALS)));
-    AddAction(options, kCmdColors, Text(LangText(T_MENU_COLORS)));
+    AddAction(options, kCmdProfileCodes, UiText(LangText(T_MENU_PROFILE_CODES)));
+    AddAction(options, kCmdMaterials, UiText(LangText(T_MENU_MATERIALS)));
+    AddAction(options, kCmdColors, UiText(LangText(T_MENU_COLORS)));
     options->addSeparator();
-    AddAction(options, kCmdSettings, Text(LangText(T_MENU_SETTINGS)));
-    QMenu* language = options->addMenu(Text(kMenuLanguage));
+    AddAction(options, kCmdSettings, UiText(LangText(T_MENU_SETTINGS)));
+    QMenu* language = options->addMenu(UiText(kMenuLanguage));
     language->setObjectName(QStringLiteral("menuLanguage"));
     m_languages = new QActionGroup(this);
     m_languages->setExclusive(true);
     for (int id : {kCmdEnglish, kCmdRomanian}) {
-        QAction* action = AddAction(language, id, Text(id == kCmdEnglish ? kMenuEnglish : kMenuRomanian));
+        QAction* action = AddAction(language, id, UiText(id == kCmdEnglish ? kMenuEnglish : kMenuRomanian));
         action->setCheckable(true);
         m_languages->addAction(action);
     }
     // The check mark stands on the language loaded at start.
     m_actions[kCmdEnglish + static_cast<int>(Language)]->setChecked(true);
 
-    QMenu* backup = bar->addMenu(Text(kMenuBackup));
+    QMenu* backup = bar->addMenu(UiText(kMenuBackup));
     backup->setObjectName(QStringLiteral("menuBackup"));
-    AddAction(backup, kCmdSaveInventory, Text(LangText(T_MENU_SAVE_INVENTORY)));
-    AddAction(backup, kCmdRestoreInventory, Text(LangText(T_MENU_RESTORE_INVENTORY)));
+    AddAction(backup, kCmdSaveInventory, UiText(LangText(T_MENU_SAVE_INVENTORY)));
+    AddAction(backup, kCmdRestoreInventory, UiText(LangText(T_MENU_RESTORE_INVENTORY)));
 
-    QMenu* help = bar->addMenu(Text(LangText(T_MENU_HELP)));
+    QMenu* help = bar->addMenu(UiText(LangText(T_MENU_HELP)));
     help->setObjectName(QStringLiteral("menuHelp"));
-    AddAction(help, kCmdHelp, Text(LangText(T_MENU_HELP_ITEM)));
-    AddAction(help, kCmdAbout, Text(LangText(T_MENU_ABOUT)));
+    AddAction(help, kCmdHelp, UiText(LangText(T_MENU_HELP_ITEM)));
+    AddAction(help, kCmdAbout, UiText(LangText(T_MENU_ABOUT)));
 
 }
 
@@ -138,7 +133,7 @@ void CMainWindow::BuildToolbar()
         {kCmdTypesOfBars, TypesOfBarsToolbarIcon(), LangText(T_TOOLBAR_TYPES_OF_BARS), "toolbarTypesOfBars"},
     };
     for (const BUTTON& button : buttons) {
-        QAction* action = m_toolbar->addAction(button.icon, Text(button.text));
+        QAction* action = m_toolbar->addAction(button.icon, UiText(button.text));
         action->setObjectName(QString::fromLatin1(button.name));
         const int id = button.id;
         connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });

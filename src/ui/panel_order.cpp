@@ -24,6 +24,7 @@
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "job/order_csv.h"
+#include "ui/controls.h"
 #include "ui/guarded_call.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/list_views.h"
@@ -31,8 +32,6 @@
 #include "ui/order_import_preview.h"
 
 namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 template <typename Widget>
 Widget* Named(Widget* widget, const char* name)
@@ -43,12 +42,12 @@ Widget* Named(Widget* widget, const char* name)
 
 QLabel* NewLabel(QWidget* parent, const char (&text)[2][32])
 {
-    return new QLabel(Text(LangText(text)), parent);
+    return new QLabel(UiText(LangText(text)), parent);
 }
 
 QPushButton* NewButton(QWidget* parent, const char* name, const char (&text)[2][32])
 {
-    auto* button = Named(new QPushButton(Text(LangText(text)), parent), name);
+    auto* button = Named(new QPushButton(UiText(LangText(text)), parent), name);
     button->setAutoDefault(false);
     return button;
 }
@@ -77,9 +76,9 @@ COrderDialog::COrderDialog(CGlobalData& data, QWidget* parent) : CPanelForm(pare
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
 
-    auto* group = Named(new QGroupBox(Text(LangText(T_ORDER_GROUP)), this), "orderGroup");
+    auto* group = Named(new QGroupBox(UiText(LangText(T_ORDER_GROUP)), this), "orderGroup");
     auto* grid = new QGridLayout(group);
-    grid->addWidget(new QLabel(Text(LangText(T_ORDER_TYPE_LABEL)), group), 0, 0, 1, 4);
+    grid->addWidget(new QLabel(UiText(LangText(T_ORDER_TYPE_LABEL)), group), 0, 0, 1, 4);
     m_typeCombo = Named(new QComboBox(group), "typeCombo");
     m_typeCombo->setMinimumContentsLength(32);
     m_types.Attach(m_typeCombo);
@@ -123,7 +122,7 @@ COrderDialog::COrderDialog(CGlobalData& data, QWidget* parent) : CPanelForm(pare
     m_jobDescription->setTabChangesFocus(true);
     m_jobDescription->setFixedHeight(m_jobName->sizeHint().height() * 3);
     job->addWidget(m_jobDescription, 1, 1, 1, 3);
-    m_reuseStubs = Named(new QCheckBox(Text(LangText(T_REUSE_STUBS)), this), "reuseStubsCheck");
+    m_reuseStubs = Named(new QCheckBox(UiText(LangText(T_REUSE_STUBS)), this), "reuseStubsCheck");
     job->addWidget(m_reuseStubs, 2, 1);
     QPushButton* save = NewButton(this, "saveJobButton", T_SAVE_JOB);
     QPushButton* launch = NewButton(this, "launchJobButton", T_LAUNCH_JOB);
@@ -196,7 +195,7 @@ void COrderDialog::CommitNameFields()
     m_data.SetJobDescription(m_jobDescription->toPlainText().left(511).toStdString());
 }
 
-void COrderDialog::SetUnitLabel() { m_unit->setText(Text(UnitLabel(LengthUnit))); }
+void COrderDialog::SetUnitLabel() { m_unit->setText(UiText(UnitLabel(LengthUnit))); }
 
 bool COrderDialog::ReuseStubs() const { return m_reuseStubs->isChecked(); }
 

@@ -12,11 +12,10 @@
 #include "core/length.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "ui/controls.h"
 #include "ui/main_window.h"
 
 namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 // The unit modes whose lengths are written with decimals; the others have fractions.
 constexpr int kLastDecimalUnit = 5;
@@ -56,10 +55,10 @@ CSettings::CSettings(CMainWindow& owner) : CDialogBox(&owner, LangText(T_SETTING
     m_currency->setMinimumWidth(340);
 
     auto* buttons = new QVBoxLayout;
-    auto* ok = new QPushButton(Text(kOkText), this);
+    auto* ok = new QPushButton(UiText(kOkText), this);
     ok->setObjectName(QStringLiteral("okButton"));
     ok->setDefault(true);
-    auto* cancel = new QPushButton(Text(kCancelText), this);
+    auto* cancel = new QPushButton(UiText(kCancelText), this);
     cancel->setObjectName(QStringLiteral("cancelButton"));
     cancel->setAutoDefault(false);
     buttons->addWidget(ok);
@@ -79,23 +78,23 @@ void CSettings::OnInit()
 {
     m_unit->clear();
     for (const LENGTH_UNIT& unit : kLengthUnits) {
-        m_unit->addItem(Text(unit.name));
+        m_unit->addItem(UiText(unit.name));
     }
     m_unit->setCurrentIndex(LengthUnit);
     m_precision->clear();
     for (const char* text : kPrecisionTexts) {
-        m_precision->addItem(Text(text));
+        m_precision->addItem(UiText(text));
     }
     m_precision->setCurrentIndex(Precision);
     // Left enabled at opening whatever the unit; the first choice of a unit sets it.
     m_precision->setEnabled(true);
     m_currency->setText(QString::fromStdString(Currency));
     m_saw->setText(QString::fromStdString(LengthToText(SawThickness, LengthUnit, Precision, false)));
-    m_sawUnit->setText(Text(UnitLabel(LengthUnit)));
-    m_currencyLabel->setText(Text(LangText(T_CURRENCY_LABEL)));
-    m_unitLabel->setText(Text(LangText(T_LENGTH_UNIT_LABEL)));
-    m_precisionLabel->setText(Text(LangText(T_PRECISION_LABEL)));
-    m_sawLabel->setText(Text(LangText(T_SAW_THICKNESS_LABEL)));
+    m_sawUnit->setText(UiText(UnitLabel(LengthUnit)));
+    m_currencyLabel->setText(UiText(LangText(T_CURRENCY_LABEL)));
+    m_unitLabel->setText(UiText(LangText(T_LENGTH_UNIT_LABEL)));
+    m_precisionLabel->setText(UiText(LangText(T_PRECISION_LABEL)));
+    m_sawLabel->setText(UiText(LangText(T_SAW_THICKNESS_LABEL)));
 }
 
 bool CSettings::OnCommand(int id)
@@ -125,7 +124,7 @@ void CSettings::OnUnitChosen()
 {
     const int unit = std::max(0, m_unit->currentIndex());
     m_precision->setEnabled(unit <= kLastDecimalUnit);
-    m_sawUnit->setText(Text(UnitLabel(unit)));
+    m_sawUnit->setText(UiText(UnitLabel(unit)));
     PreviewSawThickness();
 }
 

@@ -12,13 +12,8 @@
 #include "core/program_files.h"
 #include "core/texts.h"
 #include "inventory/backup.h"
+#include "ui/controls.h"
 #include "ui/artwork.h"
-
-namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
-
-} // namespace
 
 CSaveInventoryDialog::CSaveInventoryDialog(QWidget* parent, CInventoryData& inventory)
     : CDialogBox(parent, LangText(T_SAVE_INVENTORY_TITLE)), m_inventory(inventory)
@@ -46,8 +41,8 @@ CSaveInventoryDialog::CSaveInventoryDialog(QWidget* parent, CInventoryData& inve
 void CSaveInventoryDialog::OnInit()
 {
     m_path->setText(QString::fromStdString(ProgramFilePath("backup", UniqueFileName("backup", "bkp"))));
-    findChild<QPushButton*>(QStringLiteral("saveInventoryButton"))->setText(Text(LangText(T_SAVE_INVENTORY_BUTTON)));
-    findChild<QLabel*>(QStringLiteral("backupPathLabel"))->setText(Text(LangText(T_BACKUP_PATH_LABEL)));
+    findChild<QPushButton*>(QStringLiteral("saveInventoryButton"))->setText(UiText(LangText(T_SAVE_INVENTORY_BUTTON)));
+    findChild<QLabel*>(QStringLiteral("backupPathLabel"))->setText(UiText(LangText(T_BACKUP_PATH_LABEL)));
 }
 
 bool CSaveInventoryDialog::OnCommand(int id)
@@ -73,29 +68,29 @@ CAboutDialog::CAboutDialog(QWidget* parent)
     layout->addWidget(picture);
 
     auto* texts = new QVBoxLayout;
-    auto* name = new QLabel(Text(kProgramName), this);
+    auto* name = new QLabel(UiText(kProgramName), this);
     QFont nameFont = name->font();
     nameFont.setPointSizeF(nameFont.pointSizeF() * 1.8);
     nameFont.setBold(true);
     name->setFont(nameFont);
     texts->addWidget(name);
     for (const char* line : {LangText(T_ABOUT_MAKER), LangText(T_ABOUT_WEB), LangText(T_ABOUT_SUPPORT)}) {
-        auto* label = new QLabel(Text(line), this);
+        auto* label = new QLabel(UiText(line), this);
         label->setWordWrap(true);
         texts->addWidget(label);
     }
     texts->addSpacing(8);
     for (const char* line : {LangText(T_ABOUT_WARNING1), LangText(T_ABOUT_WARNING2)}) {
-        auto* warning = new QLabel(Text(line), this);
+        auto* warning = new QLabel(UiText(line), this);
         warning->setWordWrap(true);
         texts->addWidget(warning);
     }
-    auto* version = new QLabel(QStringLiteral("%1 %2").arg(Text(LangText(T_VERSION_LABEL)), Text(kVersionText)), this);
+    auto* version = new QLabel(QStringLiteral("%1 %2").arg(UiText(LangText(T_VERSION_LABEL)), UiText(kVersionText)), this);
     version->setObjectName(QStringLiteral("versionLabel"));
     texts->addWidget(version);
     texts->addStretch();
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
-    buttons->button(QDialogButtonBox::Ok)->setText(Text(LangText(T_OK)));
+    buttons->button(QDialogButtonBox::Ok)->setText(UiText(LangText(T_OK)));
     connect(buttons, &QDialogButtonBox::accepted, this, [this] { Command(kIdOk); });
     texts->addWidget(buttons);
     layout->addLayout(texts, 1);

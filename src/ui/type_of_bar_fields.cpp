@@ -8,13 +8,13 @@
 #include "core/length.h"
 #include "core/settings.h"
 #include "core/texts.h"
+#include "ui/controls.h"
+
 
 namespace {
 
 // What the edits of a type of bar take, as the stored record can hold it.
 constexpr int kNumberFieldLength = 254;
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
 
 Length ReadLength(const QLineEdit* edit) { return TextToLength(edit->text().toStdString(), LengthUnit); }
 
@@ -24,9 +24,9 @@ QString PlainLength(Length length) { return QString::fromStdString(LengthToText(
 
 QLabel* NewFormLabel(QWidget* parent, const char* text, const char* name)
 {
-    auto* label = new QLabel(Text(text), parent);
+    auto* label = new QLabel(UiText(text), parent);
     if (name != nullptr) {
-        label->setObjectName(Text(name));
+        label->setObjectName(UiText(name));
     }
     return label;
 }
@@ -34,7 +34,7 @@ QLabel* NewFormLabel(QWidget* parent, const char* text, const char* name)
 QLineEdit* NewFormEdit(QWidget* parent, const char* name, int maxLength)
 {
     auto* edit = new QLineEdit(parent);
-    edit->setObjectName(Text(name));
+    edit->setObjectName(UiText(name));
     edit->setMaxLength(maxLength);
     edit->setAlignment(Qt::AlignRight);
     return edit;
@@ -125,6 +125,6 @@ void CTypeOfBarFields::SetUnitLabels()
 {
     m_currency->setText(QString::fromStdString(Currency));
     for (QLabel* label : m_units) {
-        label->setText(Text(UnitLabel(LengthUnit)));
+        label->setText(UiText(UnitLabel(LengthUnit)));
     }
 }

@@ -21,12 +21,6 @@
 #include "ui/list_views.h"
 #include "ui/main_window.h"
 
-namespace {
-
-QString Text(const char* text) { return QString::fromLatin1(text); }
-
-} // namespace
-
 CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget* parent)
     : CPanelForm(parent), m_data(data)
 {
@@ -38,7 +32,7 @@ CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget*
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(6, 4, 6, 6);
 
-    auto* addGroup = new QGroupBox(Text(LangText(T_TOB_ADD_GROUP)), this);
+    auto* addGroup = new QGroupBox(UiText(LangText(T_TOB_ADD_GROUP)), this);
     addGroup->setObjectName(QStringLiteral("addGroup"));
     auto* grid = new QGridLayout(addGroup);
     const char* comboNames[] = {"profileCodeCombo", "materialCombo", "colorCombo"};
@@ -48,7 +42,7 @@ CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget*
     for (int index = 0; index < 3; ++index) {
         CATEGORY_LIST& list = m_categories[static_cast<std::size_t>(index)];
         list.combo = new QComboBox(addGroup);
-        list.combo->setObjectName(Text(comboNames[index]));
+        list.combo->setObjectName(UiText(comboNames[index]));
         list.combo->setMinimumContentsLength(12);
         list.control.Attach(list.combo);
         auto* column = new QVBoxLayout;
@@ -64,7 +58,7 @@ CAddRemoveTypeOfBarDialog::CAddRemoveTypeOfBarDialog(CGlobalData& data, QWidget*
     grid->setColumnStretch(4, 1);
     layout->addWidget(addGroup, 3);
 
-    auto* removeGroup = new QGroupBox(Text(LangText(T_TOB_REMOVE_GROUP)), this);
+    auto* removeGroup = new QGroupBox(UiText(LangText(T_TOB_REMOVE_GROUP)), this);
     removeGroup->setObjectName(QStringLiteral("removeGroup"));
     auto* removeGrid = new QGridLayout(removeGroup);
     const char* selectedNames[] = {"selectedProfileCode", "selectedMaterial", "selectedColor"};
