@@ -51,6 +51,11 @@ inline constexpr char T_RESTORE_DONE[2][62] = {"The restoration has been done su
 inline constexpr char T_RESTORE_CAPTION[2][32] = {"Restore inventory", "Restaurare stocuri"};
 inline constexpr const char* kBackupFilesFilter = "Backup Files (*.bkp)";
 
+// Shown with a busy progress bar while long work runs beside the window.
+inline constexpr char T_WORK_RESTORING[2][40] = {"Restoring the inventory...", "Restaurare stocuri..."};
+inline constexpr char T_WORK_SAVING_INVENTORY[2][40] = {"Saving the inventory...", "Salvare stocuri..."};
+inline constexpr char T_WORK_OPENING_JOB[2][40] = {"Opening the job...", "Deschidere proiect..."};
+
 // Save inventory dialog.
 inline constexpr char T_SAVE_INVENTORY_TITLE[2][32] = {"Save inventory", "Salvare stocuri"};
 inline constexpr char T_SAVE_INVENTORY_BUTTON[2][32] = {"Save inventory", "Salveaza stocurile"};
