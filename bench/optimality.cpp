@@ -9,9 +9,8 @@
 #include "column_generation.h"
 #include "cutting_problem.h"
 #include "layout_search.h"
+#include "library_driver.h"
 #include "optimizer_abi.h"
-
-#include <dlfcn.h>
 
 #include <algorithm>
 #include <atomic>
@@ -32,6 +31,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
+using kalomax::bench::Median;
 
 struct Instance {
     std::string set, name;
@@ -161,18 +161,9 @@ std::map<std::string, int64_t> ReadOptima(const fs::path& file)
 }
 
 // The job of one instance, served to the library, and the plan it returns.
-class BenchJob final : public IOptimizer {
+class BenchJob final : public kalomax::bench::RecordingJob {
 public:
     explicit BenchJob(const Instance& instance) : instance_(instance) {}
-
-    struct Layout {
-        double barLength = 0;
-        int32_t barCount = 0;
-        std::vector<int32_t> pieces;
-    };
-    std::vector<std::pair<double, int32_t>> items;
-    std::vector<Layout> layouts;
-    bool misuse = false;
 
     int32_t KX_OPTIMIZER_CALL OrderCount() override { return static_cast<int32_t>(instance_.items.size()); }
     void KX_OPTIMIZER_CALL ReadOrder(int32_t orderIndex, IOrderTarget* target) override
@@ -190,28 +181,6 @@ public:
         target->SetLength(static_cast<double>(instance_.items[orderIndex].first));
         target->SetQuantity(static_cast<int32_t>(instance_.items[orderIndex].second));
         target->SetTypeIndex(0);
-    }
-    void KX_OPTIMIZER_CALL AddItemToBeCut(int32_t typeIndex, IItemToBeCutSource* source) override
-    {
-        if (typeIndex != 0 || !source) {
-            misuse = true;
-            return;
-        }
-        items.push_back({source->ItemLength(), source->ItemQuantity()});
-    }
-    void KX_OPTIMIZER_CALL AddOptimizedResult(int32_t typeIndex, IOptimizedResultSource* source) override
-    {
-        if (typeIndex != 0 || !source) {
-            misuse = true;
-            return;
-        }
-        Layout layout;
-        layout.barLength = source->BarLength();
-        layout.barCount = source->BarCount();
-        const int32_t count = source->ItemCount();
-        for (int32_t i = 0; i < count && i < 1000000; ++i)
-            layout.pieces.push_back(source->PiecesOfItem(i));
-        layouts.push_back(std::move(layout));
     }
     void KX_OPTIMIZER_CALL ReadStockBar(int32_t, int32_t, double* length, int32_t* quantity) override
     {
@@ -318,15 +287,6 @@ struct Outcome {
     double seconds = 0, ffdSeconds = 0;
 };
 
-double Median(std::vector<double> values)
-{
-    if (values.empty())
-        return 0;
-    std::sort(values.begin(), values.end());
-    const size_t m = values.size() / 2;
-    return values.size() % 2 ? values[m] : (values[m - 1] + values[m]) / 2;
-}
-
 struct Row {
     std::string set;
     std::vector<Outcome> outcomes;
@@ -368,21 +328,13 @@ int main(int argc, char** argv)
     if (!ParseOptions(argc, argv, options))
         return 2;
 
-    void* library = dlopen(options.library.c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (!library) {
-        std::cerr << "optimality: cannot load " << options.library << ": " << dlerror() << "\n";
+    kalomax::bench::OptimizerLibrary library;
+    std::string loadError;
+    if (!library.Open(options.library, loadError)) {
+        std::cerr << "optimality: " << loadError << "\n";
         return 1;
     }
-    auto setDelegate =
-        reinterpret_cast<SetDelegateProgressStepItDLLFunc>(dlsym(library, "SetDelegateProgressStepItDLL"));
-    auto launch = reinterpret_cast<LaunchOptimizerDLLFunc>(dlsym(library, "LaunchOptimizerDLL"));
-    auto stop = reinterpret_cast<StopOptimizerDLLFunc>(dlsym(library, "StopOptimizerDLL"));
-    if (!setDelegate || !launch || !stop) {
-        std::cerr << "optimality: " << options.library << " lacks the optimizer exports\n";
-        return 1;
-    }
-    const std::string limit = std::to_string(options.timeLimit);
-    setenv("KALOMAX_OPTIMIZER_TIME_LIMIT", limit.c_str(), 1);
+    kalomax::bench::SetLibraryTimeLimit(options.timeLimit);
 
     std::error_code ec;
     if (options.sets.empty()) {
@@ -441,9 +393,9 @@ int main(int argc, char** argv)
             outcome.best = instance.bestBars;
 
             BenchJob job(instance);
-            setDelegate(nullptr);
+            library.setDelegate(nullptr);
             const Clock::time_point start = Clock::now();
-            const int32_t result = launch(&job, 0.0);
+            const int32_t result = library.launch(&job, 0.0);
             outcome.seconds = std::chrono::duration<double>(Clock::now() - start).count();
             outcome.bars = result == KX_OPTIMIZER_DONE ? CheckPlan(instance, job, error) : -1;
             if (result != KX_OPTIMIZER_DONE)
@@ -481,6 +433,5 @@ int main(int argc, char** argv)
         for (const std::string& miss : misses)
             std::printf("  %s\n", miss.c_str());
     }
-    dlclose(library);
     return status;
 }
