@@ -23,6 +23,9 @@ inline constexpr const char* kSettingStockInfoSR = "stockInfo_SR";
 inline constexpr const char* kSettingStockDetailsSR = "stockDetails_SR";
 inline constexpr const char* kSettingTotalCostSR = "totalCost_SR";
 inline constexpr const char* kSettingBarsBoughtSR = "barsBought_SR";
+// The paper of printed and PDF reports: an index into the paper sizes, and 1 for landscape.
+inline constexpr const char* kSettingPaperSize = "paperSize";
+inline constexpr const char* kSettingPaperLandscape = "paperLandscape";
 
 inline constexpr std::size_t kCurrencyMaxLength = 15;
 inline constexpr std::size_t kSawThicknessTextMaxLength = 31;

@@ -138,6 +138,9 @@ inline constexpr char T_PDF_FILTER[2][40] = {"PDF files (*.pdf)", "Fisiere PDF (
 inline constexpr char T_PDF_NOT_WRITTEN[2][64] = {"The PDF file could not be written!",
                                                   "Fisierul PDF nu a putut fi scris!"};
 inline constexpr char T_PAGE_OF[2][32] = {"Page %1 of %2", "Pagina %1 din %2"};
+inline constexpr char T_PAPER[2][16] = {"Paper:", "Hartie:"};
+inline constexpr char T_PORTRAIT[2][16] = {"Portrait", "Portret"};
+inline constexpr char T_LANDSCAPE[2][16] = {"Landscape", "Peisaj"};
 inline constexpr char T_BARS_USED[2][32] = {"bars used", "bare folosite"};
 inline constexpr char T_LOWER_BOUND[2][32] = {"lower bound", "limita inferioara"};
 inline constexpr char T_PROVEN_OPTIMAL[2][32] = {"Proven optimal", "Optim demonstrat"};

@@ -75,9 +75,11 @@ constexpr double kWidth = 700;
 constexpr double kBarTop = 18;
 constexpr double kBarHeight = 30;
 
-std::string DiagramSvg(const CUTTING_DIAGRAM& diagram)
+} // namespace
+
+std::string CuttingDiagramSvg(const CUTTING_DIAGRAM& diagram, Length scaleLength)
 {
-    const double scale = diagram.barLength > 0 ? kWidth / diagram.barLength : 0;
+    const double scale = scaleLength > 0 ? kWidth / std::max(scaleLength, diagram.barLength) : 0;
     std::string svg = "<svg xmlns='http://www.w3.org/2000/svg' width='702' height='52'>";
     svg += "<defs><pattern id='kxWaste' width='6' height='6' patternUnits='userSpaceOnUse' "
            "patternTransform='rotate(45)'><rect width='6' height='6' fill='#C8C8C8'/>"
@@ -105,12 +107,10 @@ std::string DiagramSvg(const CUTTING_DIAGRAM& diagram)
                Number(std::max(1.0, std::min(width - 4, label.size() * 5.5))) + "' lengthAdjust='spacingAndGlyphs'>" +
                label + "</text>";
     }
-    svg += "<rect x='1' y='" + Number(kBarTop) + "' width='" + Number(kWidth) + "' height='" + Number(kBarHeight) +
-           "' fill='none' stroke='#000000' stroke-width='1'/></svg><br>";
+    svg += "<rect x='1' y='" + Number(kBarTop) + "' width='" + Number(diagram.barLength * scale) + "' height='" +
+           Number(kBarHeight) + "' fill='none' stroke='#000000' stroke-width='1'/></svg><br>";
     return svg;
 }
-
-} // namespace
 
 std::vector<CUTTING_DIAGRAM> CuttingDiagrams(const TYPE_OF_BAR& type, const TOB_RESULT& result, Length sawThickness)
 {
@@ -124,13 +124,23 @@ std::vector<CUTTING_DIAGRAM> CuttingDiagrams(const TYPE_OF_BAR& type, const TOB_
     return diagrams;
 }
 
-std::string CuttingDiagramsSvg(const std::vector<CUTTING_DIAGRAM>& diagrams)
+Length ScaleLength(const std::vector<CUTTING_DIAGRAM>& diagrams)
+{
+    Length longest = 0;
+    for (const CUTTING_DIAGRAM& diagram : diagrams) {
+        longest = std::max(longest, diagram.barLength);
+    }
+    return longest;
+}
+
+std::string CuttingDiagramsSection(const std::vector<CUTTING_DIAGRAM>& diagrams, const DiagramWriter& write)
 {
     std::string out = "<br><b>";
     out += LangText(T_REPORT_CUTTING_DIAGRAMS);
     out += "</b><br>";
+    const Length scaleLength = ScaleLength(diagrams);
     for (const CUTTING_DIAGRAM& diagram : diagrams) {
-        out += DiagramSvg(diagram);
+        out += write(diagram, scaleLength);
     }
     return out + "<br>";
 }

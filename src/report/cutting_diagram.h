@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,6 +31,17 @@ struct CUTTING_DIAGRAM {
 // cuts is drawn as one more cut after the last piece.
 std::vector<CUTTING_DIAGRAM> CuttingDiagrams(const TYPE_OF_BAR& type, const TOB_RESULT& result, Length sawThickness);
 
-// The diagrams as inline SVG, one drawing per diagram, 700 pixels wide; texts in the unit
-// and precision of the settings.
-std::string CuttingDiagramsSvg(const std::vector<CUTTING_DIAGRAM>& diagrams);
+// The length that fills the width of a type's drawings: its longest bar, so that all of them
+// are drawn to one scale and a stub looks shorter than a whole bar.
+Length ScaleLength(const std::vector<CUTTING_DIAGRAM>& diagrams);
+
+// One diagram as an inline SVG drawing, a bar of `scaleLength` 700 pixels wide; texts in
+// the unit and precision of the settings.
+std::string CuttingDiagramSvg(const CUTTING_DIAGRAM& diagram, Length scaleLength);
+
+// Puts one diagram into the page: the HTML file takes SVG, paper takes an image.
+using DiagramWriter = std::function<std::string(const CUTTING_DIAGRAM& diagram, Length scaleLength)>;
+
+// The diagrams of one type under their heading, each as `write` puts it into the page.
+std::string CuttingDiagramsSection(const std::vector<CUTTING_DIAGRAM>& diagrams,
+                                   const DiagramWriter& write = CuttingDiagramSvg);

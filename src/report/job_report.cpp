@@ -230,7 +230,8 @@ JOB_REPORT_FLAGS ReadJobReportFlags()
     return flags;
 }
 
-std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan)
+std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan,
+                           const DiagramWriter& writeDiagram)
 {
     const bool layoutsShown = flags.statistics || flags.cutLayouts || flags.cutDiagrams;
     std::string page = ReportHead(LangText(T_REPORT_TITLE));
@@ -268,7 +269,7 @@ std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flag
             page += CuttingLayouts(type, result);
         }
         if (flags.cutDiagrams) {
-            page += CuttingDiagramsSvg(CuttingDiagrams(type, result, SawThickness));
+            page += CuttingDiagramsSection(CuttingDiagrams(type, result, SawThickness), writeDiagram);
         }
     }
     if (flags.totalCosts) {

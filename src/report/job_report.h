@@ -3,6 +3,7 @@
 #include <string>
 
 #include "job/cutting_plan.h"
+#include "report/cutting_diagram.h"
 
 class CGlobalData;
 
@@ -22,8 +23,10 @@ JOB_REPORT_FLAGS ReadJobReportFlags();
 
 // The page of the job report: the job, the settings, and the plan with its statistics,
 // layouts, costs and bars to buy, as far as the flags ask for them. Raises "Stock is
-// invalid!" for a type of the plan whose price length is below 0.00001.
-std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan);
+// invalid!" for a type of the plan whose price length is below 0.00001. The cutting diagrams
+// go into the page as `writeDiagram` puts them.
+std::string BuildJobReport(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan,
+                           const DiagramWriter& writeDiagram = CuttingDiagramSvg);
 
 // Builds the page, writes it to `path` and opens it with the desktop shell. Raises
 // "Stock is invalid!" or "Cannot create report!"; nothing is written or opened then.

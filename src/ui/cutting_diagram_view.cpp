@@ -7,62 +7,9 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
-#include <cmath>
 
-#include "core/settings.h"
 #include "core/texts.h"
 #include "job/global_data.h"
-
-namespace {
-
-QString LengthText(Length length)
-{
-    return QString::fromStdString(LengthToText(length, LengthUnit, Precision, false));
-}
-
-int PixelOf(Length position, Length barLength, int barWidth)
-{
-    if (barLength <= 0) {
-        return 0;
-    }
-    const double x = std::round(position * barWidth / barLength);
-    return static_cast<int>(std::clamp(x, 0.0, static_cast<double>(barWidth)));
-}
-
-} // namespace
-
-std::vector<DIAGRAM_BOX> DiagramBoxes(const CUTTING_DIAGRAM& diagram, int barWidth)
-{
-    std::vector<DIAGRAM_BOX> boxes;
-    boxes.reserve(diagram.parts.size());
-    for (const DIAGRAM_PART& part : diagram.parts) {
-        DIAGRAM_BOX box;
-        box.kind = part.kind;
-        box.x = PixelOf(part.start, diagram.barLength, barWidth);
-        box.width = PixelOf(part.start + part.length, diagram.barLength, barWidth) - box.x;
-        if (part.kind == DiagramPartKind::SawCut && box.width < 1) {
-            box.width = 1;
-            box.x = std::min(box.x, std::max(0, barWidth - 1));
-        }
-        if (part.kind == DiagramPartKind::Piece) {
-            box.label = LengthText(part.length);
-            if (!part.identifier.empty()) {
-                box.label += QLatin1Char(' ') + QString::fromStdString(part.identifier);
-            }
-        }
-        boxes.push_back(box);
-    }
-    return boxes;
-}
-
-QString DiagramCaption(const CUTTING_DIAGRAM& diagram)
-{
-    return QStringLiteral("x %1    %2    %3 %4 %")
-        .arg(diagram.barCount)
-        .arg(LengthText(diagram.barLength))
-        .arg(QString::fromLatin1(LangText(T_DIAGRAM_WASTE)))
-        .arg(QString::number(diagram.wastePercent, 'f', 2));
-}
 
 std::vector<DIAGRAM_SECTION> DiagramSections(const CGlobalData& data, const CuttingPlan& plan, Length sawThickness)
 {
@@ -72,6 +19,7 @@ std::vector<DIAGRAM_SECTION> DiagramSections(const CGlobalData& data, const Cutt
         DIAGRAM_SECTION section;
         section.heading = QString::fromStdString(type.profileCode + " / " + type.material + " / " + type.color);
         section.diagrams = CuttingDiagrams(type, result, sawThickness);
+        section.scaleLength = ScaleLength(section.diagrams);
         sections.push_back(std::move(section));
     }
     return sections;
@@ -138,47 +86,13 @@ void CDiagramCanvas::paintEvent(QPaintEvent* event)
                              Qt::AlignLeft | Qt::AlignVCenter, m_sections[row.section].heading);
             painter.setFont(font());
         } else {
-            PaintDiagram(painter, m_sections[row.section].diagrams[row.diagram], m_rowTop[i]);
+            const DIAGRAM_SECTION& section = m_sections[row.section];
+            const CUTTING_DIAGRAM& diagram = section.diagrams[row.diagram];
+            PaintCuttingDiagram(painter, diagram, QRect(kMargin, m_rowTop[i], width() - 2 * kMargin, kDiagramHeight),
+                                BarWidthToScale(diagram.barLength, section.scaleLength, BarWidth()),
+                                palette().color(QPalette::Text));
         }
     }
-}
-
-void CDiagramCanvas::PaintDiagram(QPainter& painter, const CUTTING_DIAGRAM& diagram, int top) const
-{
-    const int barWidth = BarWidth();
-    const int barTop = top + kBarTop;
-    painter.setPen(palette().color(QPalette::Text));
-    painter.drawText(QRect(kMargin, top, barWidth, kBarTop - 2), Qt::AlignLeft | Qt::AlignBottom,
-                     DiagramCaption(diagram));
-    const QFontMetrics metrics = painter.fontMetrics();
-    for (const DIAGRAM_BOX& box : DiagramBoxes(diagram, barWidth)) {
-        const QRect rect(kMargin + box.x, barTop, box.width, kBarHeight);
-        switch (box.kind) {
-        case DiagramPartKind::Piece:
-            painter.fillRect(rect, QColor(0xDC, 0xE8, 0xF5));
-            painter.setPen(QColor(0x40, 0x40, 0x40));
-            painter.drawRect(rect.adjusted(0, 0, -1, -1));
-            if (box.width > 12) {
-                painter.setPen(Qt::black);
-                painter.drawText(rect.adjusted(2, 0, -2, 0), Qt::AlignCenter,
-                                 metrics.elidedText(box.label, Qt::ElideRight, box.width - 4));
-            }
-            break;
-        case DiagramPartKind::SawCut:
-            painter.fillRect(rect, Qt::black);
-            break;
-        case DiagramPartKind::ReusableLeftover:
-            painter.fillRect(rect, QColor(0x9B, 0xD9, 0x9B));
-            break;
-        case DiagramPartKind::Waste:
-            painter.fillRect(rect, QColor(0xC8, 0xC8, 0xC8));
-            painter.fillRect(rect, QBrush(QColor(0x88, 0x88, 0x88), Qt::BDiagPattern));
-            break;
-        }
-    }
-    painter.setPen(Qt::black);
-    painter.setBrush(Qt::NoBrush);
-    painter.drawRect(QRect(kMargin, barTop, barWidth, kBarHeight));
 }
 
 CCuttingDiagramWindow::CCuttingDiagramWindow(QWidget* parent, std::vector<DIAGRAM_SECTION> sections)
@@ -190,7 +104,7 @@ CCuttingDiagramWindow::CCuttingDiagramWindow(QWidget* parent, std::vector<DIAGRA
     layout->setContentsMargins(0, 0, 0, 0);
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("diagramScrollArea"));
-    // The bars always fill the width: no horizontal scrolling, and a vertical bar that
+    // The longest bars always fill the width: no horizontal scrolling, and a vertical bar that
     // does not come and go as the window is resized.
     m_scroll->setWidgetResizable(true);
     m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -5,36 +5,23 @@
 
 #include <vector>
 
-#include "report/cutting_diagram.h"
+#include "ui/cutting_diagram_painter.h"
 
 class CGlobalData;
 class QScrollArea;
 
-// One part of a diagram as drawn: `x` and `width` in pixels from the left end of the bar.
-struct DIAGRAM_BOX {
-    DiagramPartKind kind = DiagramPartKind::Piece;
-    int x = 0;
-    int width = 0;
-    QString label; // pieces only: the length in the settings' unit, then the identifier
-};
-
-// The parts of a diagram on a bar `barWidth` pixels wide; every saw cut is at least one
-// pixel wide so that it shows.
-std::vector<DIAGRAM_BOX> DiagramBoxes(const CUTTING_DIAGRAM& diagram, int barWidth);
-
-// "x N", the bar length and the waste percentage, in the language of the settings.
-QString DiagramCaption(const CUTTING_DIAGRAM& diagram);
-
-// The diagrams of one type of bar under its heading.
+// The diagrams of one type of bar under its heading, drawn to one scale: a bar of
+// `scaleLength` fills the width.
 struct DIAGRAM_SECTION {
     QString heading;
     std::vector<CUTTING_DIAGRAM> diagrams;
+    Length scaleLength = 0;
 };
 
 // One section per type of the plan, in ascending type index.
 std::vector<DIAGRAM_SECTION> DiagramSections(const CGlobalData& data, const CuttingPlan& plan, Length sawThickness);
 
-// All diagrams one under the other, as wide as the widget; only the rows that meet the
+// All diagrams one under the other, the longest bar of each type as wide as the widget; only the rows that meet the
 // area being painted are drawn, so that hundreds of diagrams scroll smoothly.
 class CDiagramCanvas : public QWidget {
     Q_OBJECT
@@ -42,8 +29,6 @@ public:
     static constexpr int kMargin = 8;
     static constexpr int kHeadingHeight = 30;
     static constexpr int kDiagramHeight = 62;
-    static constexpr int kBarTop = 22; // within a diagram row
-    static constexpr int kBarHeight = 32;
 
     CDiagramCanvas(std::vector<DIAGRAM_SECTION> sections, QWidget* parent);
 
@@ -63,7 +48,6 @@ private:
         int section = 0;
         int diagram = -1; // -1 for the heading of the section
     };
-    void PaintDiagram(class QPainter& painter, const CUTTING_DIAGRAM& diagram, int top) const;
 
     std::vector<DIAGRAM_SECTION> m_sections;
     std::vector<ROW> m_rows;

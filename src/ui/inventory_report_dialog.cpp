@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -10,6 +11,8 @@
 #include "core/texts.h"
 #include "report/inventory_report.h"
 #include "ui/controls.h"
+#include "ui/paper_setup.h"
+#include "ui/report_output.h"
 
 
 namespace {
@@ -41,12 +44,22 @@ CStockReportDialog::CStockReportDialog(QWidget* parent, const CInventoryData& in
     m_totalCost = box(LangText(T_SR_TOTAL_COST), "totalCostCheck", 5);
     m_barsBought = box(LangText(T_JR_BARS_BOUGHT), "barsBoughtCheck", 6);
     grid->setColumnMinimumWidth(0, 200);
-    auto* create = new QPushButton(UiText(LangText(T_CREATE_REPORT)), this);
-    create->setObjectName(QStringLiteral("createReportButton"));
-    // Not a default button: Enter must not write a report.
-    create->setAutoDefault(false);
-    grid->addWidget(create, 6, 1, Qt::AlignRight);
-    connect(create, &QPushButton::clicked, this, [this] { Command(kIdCreateReport); });
+    const auto button = [this](const char* text, const char* name, int id) {
+        auto* push = new QPushButton(UiText(text), this);
+        push->setObjectName(UiText(name));
+        // Not a default button: Enter must not write a report.
+        push->setAutoDefault(false);
+        connect(push, &QPushButton::clicked, this, [this, id] { Command(id); });
+        return push;
+    };
+    grid->addWidget(button(LangText(T_CREATE_REPORT), "createReportButton", kIdCreateReport), 6, 1, Qt::AlignRight);
+    auto* paperRow = new QHBoxLayout;
+    m_paper = new CPaperChoice(this);
+    paperRow->addWidget(m_paper);
+    paperRow->addStretch();
+    paperRow->addWidget(button(LangText(T_PRINT_REPORT), "printButton", kIdPrint));
+    paperRow->addWidget(button(LangText(T_SAVE_REPORT_PDF), "savePdfButton", kIdSavePdf));
+    grid->addLayout(paperRow, 7, 0, 1, 2);
 }
 
 void CStockReportDialog::OnInit()
@@ -57,21 +70,36 @@ void CStockReportDialog::OnInit()
     m_stockDetails->setChecked(flags.stockDetails);
     m_totalCost->setChecked(flags.totalCost);
     m_barsBought->setChecked(flags.barsBought);
+    m_paper->Load();
 }
 
-bool CStockReportDialog::OnCommand(int id)
+INVENTORY_REPORT_FLAGS CStockReportDialog::ChosenSections() const
 {
-    if (id != kIdCreateReport) {
-        // OK and Cancel (Enter, Escape) fall to the defaults, which do nothing.
-        return false;
-    }
     INVENTORY_REPORT_FLAGS flags;
     flags.stockInfo = m_stockInfo->isChecked();
     flags.stockDetails = m_stockDetails->isChecked();
     flags.totalCost = m_totalCost->isChecked();
     flags.barsBought = m_barsBought->isChecked();
-    WriteInventoryReport(m_inventory, flags, m_path->text().left(kPathMaxLength).toStdString());
-    return true;
+    return flags;
+}
+
+bool CStockReportDialog::OnCommand(int id)
+{
+    const auto build = [this] { return InventoryReportOnPaper(m_inventory, ChosenSections()); };
+    switch (id) {
+    case kIdCreateReport:
+        WriteInventoryReport(m_inventory, ChosenSections(), m_path->text().left(kPathMaxLength).toStdString());
+        return true;
+    case kIdSavePdf:
+        SaveReportAsPdf(build, m_paper->Setup());
+        return true;
+    case kIdPrint:
+        PrintReportOnPrinter(this, build, m_paper->Setup());
+        return true;
+    default:
+        // OK and Cancel (Enter, Escape) fall to the defaults, which do nothing.
+        return false;
+    }
 }
 
 bool CStockReportDialog::OnClose()

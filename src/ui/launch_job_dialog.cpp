@@ -7,14 +7,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "core/exception.h"
-#include "core/platform.h"
-#include "core/program_files.h"
 #include "core/settings.h"
 #include "core/texts.h"
 #include "job/global_data.h"
@@ -22,7 +17,8 @@
 #include "report/job_report.h"
 #include "ui/controls.h"
 #include "ui/cutting_diagram_view.h"
-#include "ui/report_pdf.h"
+#include "ui/paper_setup.h"
+#include "ui/report_output.h"
 
 namespace {
 
@@ -102,6 +98,8 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     m_showDiagrams->setEnabled(false);
     reportButtonRow->addWidget(m_showDiagrams);
     reportButtonRow->addStretch();
+    m_paper = new CPaperChoice(report);
+    reportButtonRow->addWidget(m_paper);
     m_print = NewButton(report, "printButton");
     m_print->setEnabled(false);
     reportButtonRow->addWidget(m_print);
@@ -158,6 +156,7 @@ void CLaunchJobDialog::OnInit()
     m_showDiagrams->setText(UiText(LangText(T_SHOW_DIAGRAMS)));
     m_savePdf->setText(UiText(LangText(T_SAVE_REPORT_PDF)));
     m_print->setText(UiText(LangText(T_PRINT_REPORT)));
+    m_paper->Load();
     findChild<QGroupBox*>(QStringLiteral("updateGroup"))->setTitle(UiText(LangText(T_LAUNCH_UPDATE_GROUP)));
     m_updateInventory->setText(UiText(LangText(T_UPDATE_INVENTORY)));
     m_updatedLabel->setText(UiText(LangText(T_INVENTORY_UPDATED)));
@@ -289,36 +288,19 @@ void CLaunchJobDialog::ShowDiagrams()
     m_diagrams->activateWindow();
 }
 
+PAPER_REPORT CLaunchJobDialog::PaperReport() const
+{
+    return JobReportOnPaper(m_data, ChosenSections(), m_run->Plan());
+}
+
 void CLaunchJobDialog::SavePdfCommand()
 {
-    FILE_DIALOG dialog;
-    dialog.title = LangText(T_SAVE_REPORT_PDF);
-    dialog.filter = LangText(T_PDF_FILTER);
-    dialog.initialFolder = ProgramFilePath("report", "");
-    dialog.defaultExtension = "pdf";
-    const std::optional<std::string> path = Platform().AskSaveFileName(dialog);
-    if (!path) {
-        return;
-    }
-    // Raises "Stock is invalid!" like Create report, before anything is written.
-    const std::string html = BuildJobReport(m_data, ChosenSections(), m_run->Plan());
-    if (!WriteReportPdf(html, m_data.GetJobName(), *path)) {
-        KX_RAISE(LangText(T_PDF_NOT_WRITTEN));
-    }
+    SaveReportAsPdf([this] { return PaperReport(); }, m_paper->Setup());
 }
 
 void CLaunchJobDialog::PrintCommand()
 {
-    const std::string html = BuildJobReport(m_data, ChosenSections(), m_run->Plan());
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setPageSize(QPageSize(QPageSize::A4));
-    printer.setDocName(QString::fromStdString(m_data.GetJobName()));
-    // The printer's own dialog: printer, page size, orientation and pages.
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) {
-        return;
-    }
-    PrintReport(html, m_data.GetJobName(), printer);
+    PrintReportOnPrinter(this, [this] { return PaperReport(); }, m_paper->Setup());
 }
 
 std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound)

@@ -8,10 +8,12 @@
 
 #include "job/optimization_run.h"
 #include "report/job_report.h"
+#include "ui/report_pdf.h"
 #include "ui/controls.h"
 #include "ui/dialog_box.h"
 
 class CCuttingDiagramWindow;
+class CPaperChoice;
 class CGlobalData;
 class QCheckBox;
 class QLabel;
@@ -58,6 +60,7 @@ private:
     void CreateReport();
     void ShowOptimality();
     void ShowDiagrams();
+    PAPER_REPORT PaperReport() const;
     void SavePdfCommand();
     void PrintCommand();
     void UpdateInventoryCommand();
@@ -79,6 +82,7 @@ private:
     QPushButton* m_showDiagrams;
     QPushButton* m_savePdf;
     QPushButton* m_print;
+    CPaperChoice* m_paper;
     QPushButton* m_createReport;
     QPushButton* m_updateInventory;
     QLabel* m_updatedLabel;

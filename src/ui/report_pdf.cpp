@@ -2,10 +2,10 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QImage>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QImage>
 #include <QRegularExpression>
 #include <QTextDocument>
 #include <QUrl>
@@ -14,139 +14,80 @@
 
 #include "core/atomic_file.h"
 #include "core/texts.h"
+#include "job/global_data.h"
+#include "ui/cutting_diagram_painter.h"
 
 namespace {
 
-const QMarginsF kPdfMargins(15, 15, 15, 12); // millimetres
+// A diagram on paper: the width of the report's tables, drawn at three times the layout's
+// resolution so that it prints sharply.
+constexpr int kDiagramWidth = 702;
+constexpr int kDiagramHeight = kDiagramBarTop + kDiagramBarHeight + 4;
+constexpr int kDiagramResolution = 3;
 
-QString Attribute(const QString& attributes, const QString& name)
+QString DiagramName(std::size_t index) { return QStringLiteral("kxdiagram:%1").arg(index); }
+
+QImage DiagramImage(const PAPER_REPORT::DIAGRAM& drawing)
 {
-    const QRegularExpression pattern(QStringLiteral("(?:^|\\s)") + name + QStringLiteral("='([^']*)'"));
-    const QRegularExpressionMatch match = pattern.match(attributes);
-    return match.hasMatch() ? match.captured(1) : QString();
-}
-
-double Number(const QString& attributes, const QString& name) { return Attribute(attributes, name).toDouble(); }
-
-QString PlainText(QString text)
-{
-    text.replace(QStringLiteral("&nbsp;"), QStringLiteral(" "));
-    text.replace(QStringLiteral("&lt;"), QStringLiteral("<"));
-    text.replace(QStringLiteral("&gt;"), QStringLiteral(">"));
-    text.replace(QStringLiteral("&quot;"), QStringLiteral("\""));
-    text.replace(QStringLiteral("&#39;"), QStringLiteral("'"));
-    text.replace(QStringLiteral("&amp;"), QStringLiteral("&"));
-    return text;
-}
-
-// Draws one of the report's own diagram drawings: its rectangles and texts, which is all
-// the report puts in them. The text layout of a page cannot show inline SVG itself.
-QImage DiagramImage(const QString& body, int width, int height)
-{
-    constexpr int kScale = 3;
-    QImage image(width * kScale, height * kScale, QImage::Format_RGB32);
+    QImage image(kDiagramWidth * kDiagramResolution, kDiagramHeight * kDiagramResolution, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(kScale, kScale);
-    static const QRegularExpression element(QStringLiteral("<(rect|text)\\s([^>]*?)/?>(?:([^<]*)</text>)?"));
-    for (auto it = element.globalMatch(body); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        const QString attributes = match.captured(2);
-        if (match.captured(1) == QLatin1String("rect")) {
-            const QRectF rect(Number(attributes, "x"), Number(attributes, "y"), Number(attributes, "width"),
-                              Number(attributes, "height"));
-            const QString fill = Attribute(attributes, "fill");
-            if (fill.startsWith(QLatin1String("url("))) {
-                painter.fillRect(rect, QColor(0xC8, 0xC8, 0xC8));
-                painter.fillRect(rect, QBrush(QColor(0x88, 0x88, 0x88), Qt::BDiagPattern));
-            } else if (!fill.isEmpty() && fill != QLatin1String("none")) {
-                painter.fillRect(rect, QColor(fill));
-            }
-            const QString stroke = Attribute(attributes, "stroke");
-            if (!stroke.isEmpty()) {
-                painter.setPen(QPen(QColor(stroke), std::max(0.3, Number(attributes, "stroke-width"))));
-                painter.setBrush(Qt::NoBrush);
-                painter.drawRect(rect);
-            }
-        } else {
-            QFont font(QStringLiteral("sans-serif"));
-            font.setPixelSize(std::max(1, static_cast<int>(Number(attributes, "font-size"))));
-            painter.setFont(font);
-            painter.setPen(Qt::black);
-            const QString text = PlainText(match.captured(3));
-            const QPointF at(Number(attributes, "x"), Number(attributes, "y"));
-            if (Attribute(attributes, "text-anchor") == QLatin1String("middle")) {
-                const double textWidth = Number(attributes, "textLength");
-                const QRectF box(at.x() - textWidth / 2 - 40, at.y() - font.pixelSize(), textWidth + 80,
-                                 font.pixelSize() * 1.4);
-                painter.drawText(box, Qt::AlignHCenter | Qt::AlignTop, text);
-            } else {
-                painter.drawText(at, text);
-            }
-        }
-    }
-    painter.end();
+    painter.scale(kDiagramResolution, kDiagramResolution);
+    QFont font(QStringLiteral("sans-serif"));
+    font.setPixelSize(11);
+    painter.setFont(font);
+    // One pixel on each side for the outline of the bar.
+    const int fullWidth = kDiagramWidth - 3;
+    PaintCuttingDiagram(painter, drawing.diagram, QRect(1, 0, fullWidth, kDiagramHeight),
+                        BarWidthToScale(drawing.diagram.barLength, drawing.scaleLength, fullWidth), Qt::black);
     return image;
 }
 
-// The page with each inline drawing replaced by an image resource of `document`.
-QString WithDiagramImages(const QString& html, QTextDocument& document)
+// A writer of the job report that leaves a reference to an image where the diagram goes.
+DiagramWriter DiagramCollector(PAPER_REPORT& report)
 {
-    static const QRegularExpression svg(QStringLiteral("<svg\\s[^>]*?width='(\\d+)' height='(\\d+)'>(.*?)</svg>"),
-                                        QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression defs(QStringLiteral("<defs>.*?</defs>"),
-                                         QRegularExpression::DotMatchesEverythingOption);
-    QString out;
-    qsizetype last = 0;
-    int count = 0;
-    for (auto it = svg.globalMatch(html); it.hasNext();) {
-        const QRegularExpressionMatch match = it.next();
-        out += QStringView(html).mid(last, match.capturedStart() - last);
-        last = match.capturedEnd();
-        const int width = std::clamp(match.captured(1).toInt(), 1, 4000);
-        const int height = std::clamp(match.captured(2).toInt(), 1, 4000);
-        QString body = match.captured(3);
-        body.remove(defs);
-        const QUrl name(QStringLiteral("kxdiagram:%1").arg(count++));
-        document.addResource(QTextDocument::ImageResource, name, DiagramImage(body, width, height));
-        out += QStringLiteral("<img src='%1' width='%2' height='%3'>").arg(name.toString()).arg(width).arg(height);
-    }
-    out += QStringView(html).mid(last);
-    return out;
+    return [&report](const CUTTING_DIAGRAM& diagram, Length scaleLength) {
+        const QString name = DiagramName(report.diagrams.size());
+        report.diagrams.push_back({diagram, scaleLength});
+        return QStringLiteral("<img src='%1' width='%2' height='%3'><br>")
+            .arg(name)
+            .arg(kDiagramWidth)
+            .arg(kDiagramHeight)
+            .toStdString();
+    };
 }
-
-} // namespace
-
-namespace {
 
 constexpr double kFooterHeight = 28;
 // The report's tables are 700 pixels wide: pages are laid out this wide and scaled to fit.
 constexpr double kLayoutWidth = 720;
 
-// The page text layout ignores "nowrap" and gives columns of width 0 or 1% exactly that,
-// breaking their words letter by letter: on paper the columns take what their text needs.
+// The page text layout ignores "nowrap" and gives tables and columns of a small width
+// (0, 10 pixels, 1%) exactly that, where a browser takes it as a least width, breaking their
+// words letter by letter: on paper they take what their text needs.
 QString ForPaper(QString html)
 {
-    static const QRegularExpression narrow(QStringLiteral("\\swidth='(?:0|1%%?)'"));
+    static const QRegularExpression narrow(QStringLiteral("\\swidth='(?:\\d{1,2}|1%%?)'"));
     html.remove(narrow);
     static const QRegularExpression nowrap(QStringLiteral("(<td[^>]*?)\\snowrap"));
     html.replace(nowrap, QStringLiteral("\\1 style='white-space:nowrap'"));
     return html;
 }
 
-// The report laid out on pages of `printable` size (in pixels at 96 per inch), the footer
-// included.
+// The report laid out on pages of `printable` size, the footer included.
 class CReportPages {
 public:
     // `printable` in pixels of the device.
-    CReportPages(const std::string& html, const std::string& jobName, QSizeF printable)
+    CReportPages(const PAPER_REPORT& report, QSizeF printable)
         : m_scale(std::max(1.0, printable.width()) / kLayoutWidth),
           m_pageSize(kLayoutWidth, std::max(100.0, printable.height() / m_scale - kFooterHeight)),
-          m_job(QString::fromStdString(jobName))
+          m_footer(QString::fromStdString(report.footer))
     {
-        m_document.setHtml(WithDiagramImages(ForPaper(QString::fromStdString(html)), m_document));
+        for (std::size_t i = 0; i < report.diagrams.size(); ++i) {
+            m_document.addResource(QTextDocument::ImageResource, QUrl(DiagramName(i)),
+                                   DiagramImage(report.diagrams[i]));
+        }
+        m_document.setHtml(ForPaper(QString::fromStdString(report.html)));
         m_document.setPageSize(m_pageSize);
         m_count = std::max(1, m_document.pageCount());
     }
@@ -169,12 +110,13 @@ public:
         painter.restore();
 
         painter.save();
+        // In layout pixels: a size in points would follow the resolution of the device.
         QFont footerFont = m_document.defaultFont();
-        footerFont.setPointSizeF(8);
+        footerFont.setPixelSize(11);
         painter.setFont(footerFont);
         painter.setPen(Qt::black);
         const QRectF footer(0, m_pageSize.height() + 8, m_pageSize.width(), kFooterHeight - 8);
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, m_job);
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignVCenter, m_footer);
         painter.drawText(footer, Qt::AlignRight | Qt::AlignVCenter,
                          QString::fromLatin1(LangText(T_PAGE_OF)).arg(index + 1).arg(m_count));
         painter.restore();
@@ -184,20 +126,36 @@ private:
     QTextDocument m_document;
     double m_scale;
     QSizeF m_pageSize;
-    QString m_job;
+    QString m_footer;
     int m_count = 1;
 };
 
 } // namespace
 
-void PrintReport(const std::string& html, const std::string& jobName, QPagedPaintDevice& device)
+PAPER_REPORT JobReportOnPaper(const CGlobalData& data, const JOB_REPORT_FLAGS& flags, const CuttingPlan& plan)
+{
+    PAPER_REPORT report;
+    report.html = BuildJobReport(data, flags, plan, DiagramCollector(report));
+    report.footer = data.GetJobName();
+    return report;
+}
+
+PAPER_REPORT InventoryReportOnPaper(const CInventoryData& inventory, const INVENTORY_REPORT_FLAGS& flags)
+{
+    PAPER_REPORT report;
+    report.html = BuildInventoryReport(inventory, flags);
+    report.footer = LangText(T_INVENTORY_REPORT_TITLE);
+    return report;
+}
+
+void PrintReport(const PAPER_REPORT& report, QPagedPaintDevice& device)
 {
     QPainter painter;
     if (!painter.begin(&device)) {
         return;
     }
     const QRect page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const CReportPages pages(html, jobName, page.size());
+    const CReportPages pages(report, page.size());
     for (int index = 0; index < pages.Count(); ++index) {
         if (index > 0) {
             device.newPage();
@@ -210,12 +168,11 @@ void PrintReport(const std::string& html, const std::string& jobName, QPagedPain
     painter.end();
 }
 
-QImage ReportPageImage(const std::string& html, const std::string& jobName, int index)
+QImage ReportPageImage(const PAPER_REPORT& report, const QPageLayout& layout, int index)
 {
-    const QPageLayout layout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins, QPageLayout::Millimeter);
     const QRect full = layout.fullRectPixels(96);
     const QRect printable = layout.paintRectPixels(96);
-    const CReportPages pages(html, jobName, printable.size());
+    const CReportPages pages(report, printable.size());
     QImage image(full.size(), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
@@ -225,16 +182,16 @@ QImage ReportPageImage(const std::string& html, const std::string& jobName, int 
     return image;
 }
 
-bool WriteReportPdf(const std::string& html, const std::string& jobName, const std::string& path)
+bool WriteReportPdf(const PAPER_REPORT& report, const QPageLayout& layout, const std::string& path)
 {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     {
         QPdfWriter writer(&buffer);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, kPdfMargins, QPageLayout::Millimeter));
+        writer.setPageLayout(layout);
         writer.setResolution(300);
-        writer.setTitle(QString::fromStdString(jobName));
-        PrintReport(html, jobName, writer);
+        writer.setTitle(QString::fromStdString(report.footer));
+        PrintReport(report, writer);
     }
     const QByteArray& bytes = buffer.data();
     if (bytes.isEmpty()) {

@@ -41,13 +41,18 @@ TEST(CuttingDiagram, PartsOfEachIdentifierRow)
     EXPECT_NEAR(diagrams[0].wastePercent, 5 * 100.0 / 6000, 1e-9);
     EXPECT_NEAR(diagrams[1].wastePercent, 100 * 100.0 / 3000, 1e-9);
 
-    const std::string svg = CuttingDiagramsSvg(diagrams);
+    const std::string svg = CuttingDiagramsSection(diagrams);
     EXPECT_EQ(svg.rfind("<br><b>Cutting diagrams</b><br><svg ", 0), 0u);
     EXPECT_NE(svg.find(">2000 mm A</text>"), std::string::npos) << svg;
     EXPECT_NE(svg.find("fill='url(#kxWaste)'"), std::string::npos);
     EXPECT_NE(svg.find("fill='#9BD99B'"), std::string::npos);
     // A 5 mm cut on a 6000 mm bar 700 pixels wide is still one pixel wide.
     EXPECT_NE(svg.find("width='1.0' height='30.0' fill='#000000'"), std::string::npos);
+    // One scale for the type: its longest bar fills the width, the 3000 mm bar half of it.
+    EXPECT_NE(svg.find("width='700.0' height='30.0' fill='none'"), std::string::npos);
+    EXPECT_NE(svg.find("width='350.0' height='30.0' fill='none'"), std::string::npos);
+    EXPECT_EQ(ScaleLength(diagrams), 6000);
+    EXPECT_EQ(ScaleLength({}), 0);
 }
 
 TEST_F(ReportTest, DiagramsFollowEachTypesLayoutsOnlyWhenAsked)

@@ -9,6 +9,7 @@
 #include "core/language.h"
 #include "core/settings.h"
 #include "ui/cutting_diagram_view.h"
+#include "ui/paper_setup.h"
 #include "ui/report_pdf.h"
 #include "ui_fixture.h"
 
@@ -140,33 +141,78 @@ private slots:
         QCOMPARE(canvas->RowsIn(5, 5), std::make_pair(0, 0));
     }
 
-    // Paper pages cannot show inline SVG by themselves: the report's drawings must still
-    // come out, in their colours.
-    void paperPagesDrawTheReportDiagrams()
+    void barsOfATypeShareOneScale_data()
     {
-        auto greenPixels = [](const QImage& image) {
+        QTest::addColumn<double>("barLength");
+        QTest::addColumn<double>("scaleLength");
+        QTest::addColumn<int>("pixels");
+        QTest::newRow("the longest bar fills the width") << 6000.0 << 6000.0 << 600;
+        QTest::newRow("a stub of half the length") << 3000.0 << 6000.0 << 300;
+        QTest::newRow("a tiny stub still shows") << 1.0 << 6000.0 << 1;
+        QTest::newRow("no scale: the width") << 2000.0 << 0.0 << 600;
+        QTest::newRow("a bar longer than the scale") << 7000.0 << 6000.0 << 600;
+        QTest::newRow("a bar without length") << 0.0 << 6000.0 << 1;
+    }
+    void barsOfATypeShareOneScale()
+    {
+        QFETCH(double, barLength);
+        QFETCH(double, scaleLength);
+        QFETCH(int, pixels);
+        QCOMPARE(BarWidthToScale(barLength, scaleLength, 600), pixels);
+    }
+
+    // Paper pages cannot show inline SVG: the job report on paper takes the program's own
+    // drawings of the plan, in their colours, on the paper chosen.
+    void paperPagesDrawTheDiagramsOfThePlan()
+    {
+        auto piecePixels = [](const QImage& image) {
             int count = 0;
             for (int y = 0; y < image.height(); ++y) {
                 for (int x = 0; x < image.width(); ++x) {
-                    count += image.pixel(x, y) == qRgb(0x9B, 0xD9, 0x9B) ? 1 : 0;
+                    count += image.pixel(x, y) == qRgb(0xDC, 0xE8, 0xF5) ? 1 : 0;
                 }
             }
             return count;
         };
-        const std::string svg = CuttingDiagramsSvg({Diagram(DiagramPartKind::ReusableLeftover)});
-        QVERIFY(greenPixels(ReportPageImage("<p>plan</p>" + svg, "Job", 0)) > 1000);
-        QCOMPARE(greenPixels(ReportPageImage("<p>plan</p>", "Job", 0)), 0);
+        m_fixture->data.LoadTypesOfBars();
+        m_fixture->OpenSampleJob();
+        const int type = m_fixture->data.FindTypeOfBar("AL-40x40", "AL", "NATUR");
+        CuttingPlan plan;
+        plan.AddItem(type, {600, 120, {{"W1", 120}}});
+        for (int i = 0; i < 40; ++i) {
+            plan.AddLayout(type, {2000, 1805, 1, {3}});
+        }
+        JOB_REPORT_FLAGS flags;
+        flags.cutLayouts = true;
+        const PAPER_REPORT plain = JobReportOnPaper(m_fixture->data, flags, plan);
+        QVERIFY(plain.diagrams.empty());
+        QVERIFY(plain.footer == m_fixture->data.GetJobName());
+        flags.cutDiagrams = true;
+        const PAPER_REPORT drawn = JobReportOnPaper(m_fixture->data, flags, plan);
+        QCOMPARE(drawn.diagrams.size(), std::size_t{40});
+        QCOMPARE(drawn.diagrams[0].scaleLength, Length{2000});
+        QVERIFY(drawn.html.find("<svg") == std::string::npos);
+        QVERIFY(drawn.html.find("<img src='kxdiagram:39'") != std::string::npos);
+        // The layouts fill the first page, the drawings follow.
+        QCOMPARE(piecePixels(ReportPageImage(drawn, PageLayoutOf({}), 0)), 0);
+        QVERIFY(piecePixels(ReportPageImage(drawn, PageLayoutOf({}), 1)) > 1000);
+        QCOMPARE(piecePixels(ReportPageImage(plain, PageLayoutOf({}), 1)), 0);
+
+        // Paper sizes and orientations: A4 portrait at 96 per inch, A4 landscape, Letter;
+        // a size that is not offered is A4.
+        const QSize a4 = ReportPageImage(drawn, PageLayoutOf({}), 0).size();
+        QVERIFY(std::abs(a4.width() - 794) <= 1 && std::abs(a4.height() - 1123) <= 1);
+        QCOMPARE(ReportPageImage(drawn, PageLayoutOf({0, true}), 0).size(), a4.transposed());
+        const QSize letter = ReportPageImage(drawn, PageLayoutOf({3, false}), 0).size();
+        QVERIFY(letter.width() > a4.width() && letter.height() < a4.height());
+        QCOMPARE(PageLayoutOf({99, false}).pageSize().id(), QPageSize::A4);
 
         // A printer takes the same pages: here one that prints to a file.
         const std::string path = m_fixture->folder.File("printed.pdf");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(QString::fromStdString(path));
-        std::string longReport;
-        for (int i = 0; i < 40; ++i) {
-            longReport += "<p>line</p>" + svg;
-        }
-        PrintReport(longReport, "Job", printer);
+        PrintReport(drawn, printer);
         QFile printed(QString::fromStdString(path));
         QVERIFY(printed.open(QIODevice::ReadOnly));
         const QByteArray bytes = printed.readAll();

@@ -514,6 +514,61 @@ private slots:
         again.close();
     }
 
+    // Save as PDF and Print on the paper chosen, which is kept in the settings.
+    void inventoryReportOnPaper()
+    {
+        auto& stored = m_fixture->folder.settings.values;
+        stored["paperSize"] = "1";
+        stored["paperLandscape"] = "1";
+        CStockReportDialog dialog(m_window.get(), m_fixture->data);
+        dialog.Open();
+        auto* size = Child<QComboBox>(&dialog, "paperSizeCombo");
+        auto* orientation = Child<QComboBox>(&dialog, "paperOrientationCombo");
+        QCOMPARE(size->currentText(), QString("A3"));
+        QCOMPARE(orientation->currentText(), QString("Landscape"));
+
+        const auto isPdf = [](const std::string& path) {
+            QFile file(QString::fromStdString(path));
+            return file.open(QIODevice::ReadOnly) && file.read(4) == "%PDF";
+        };
+        m_fixture->platform.savePaths.push_back(std::nullopt);
+        Click(&dialog, "savePdfButton");
+        QCOMPARE(m_fixture->platform.saveDialogs.back().filter, std::string("PDF files (*.pdf)"));
+        const std::string pdf = m_fixture->folder.File("stock.pdf", "report");
+        m_fixture->platform.savePaths.push_back(pdf);
+        Click(&dialog, "savePdfButton");
+        QVERIFY(isPdf(pdf));
+        m_fixture->platform.savePaths.push_back(m_fixture->folder.File("x.pdf", "no-such-folder"));
+        Click(&dialog, "savePdfButton");
+        QCOMPARE(m_fixture->platform.messages.size(), std::size_t{1});
+        QCOMPARE(m_fixture->platform.messages[0].text, std::string("The PDF file could not be written!"));
+
+        // The printer dialog starts from the paper chosen; cancelled, nothing is printed.
+        m_fixture->printerDialog.answers = {"", m_fixture->folder.File("printed.pdf")};
+        Click(&dialog, "printButton");
+        QCOMPARE(m_fixture->printerDialog.shown, 1);
+        QCOMPARE(m_fixture->printerDialog.startPageSize, QString("A3"));
+        QVERIFY(m_fixture->printerDialog.startLandscape);
+        QVERIFY(!fs::exists(m_fixture->folder.File("printed.pdf")));
+        Click(&dialog, "printButton");
+        QVERIFY(isPdf(m_fixture->folder.File("printed.pdf")));
+
+        size->setCurrentIndex(3);
+        orientation->setCurrentIndex(0);
+        QCOMPARE(stored["paperSize"], std::string("3"));
+        QCOMPARE(stored["paperLandscape"], std::string("0"));
+        dialog.close();
+
+        Language = 1;
+        CStockReportDialog romanian(m_window.get(), m_fixture->data);
+        romanian.Open();
+        QCOMPARE(Child<QComboBox>(&romanian, "paperSizeCombo")->currentText(), QString("Letter"));
+        QCOMPARE(Child<QComboBox>(&romanian, "paperOrientationCombo")->itemText(1), QString("Peisaj"));
+        QCOMPARE(Child<QPushButton>(&romanian, "printButton")->text(), QString("Tipareste..."));
+        romanian.close();
+        Language = 0;
+    }
+
 private:
     CPanelAddTypeOfBar* TypesPanel()
     {

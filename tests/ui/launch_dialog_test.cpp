@@ -201,6 +201,17 @@ private slots:
         Button(dialog, "savePdfButton")->click();
         QCOMPARE(m_fixture->platform.messages.size(), std::size_t{1});
         QCOMPARE(m_fixture->platform.messages[0].text, std::string("The PDF file could not be written!"));
+
+        // Print: the printer dialog, here one that prints to a file.
+        const std::string printed = m_fixture->folder.File("printed.pdf");
+        m_fixture->printerDialog.answers = {printed};
+        Button(dialog, "printButton")->click();
+        QCOMPARE(m_fixture->printerDialog.shown, 1);
+        QCOMPARE(m_fixture->printerDialog.startPageSize, QString("A4"));
+        std::ifstream print(printed, std::ios::binary);
+        char printHead[5] = {};
+        print.read(printHead, 4);
+        QCOMPARE(QByteArray(printHead), QByteArray("%PDF"));
         dialog.close();
     }
 

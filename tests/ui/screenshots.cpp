@@ -14,12 +14,13 @@
 
 #include "core/settings.h"
 #include "job/order_csv.h"
-#include "report/job_report.h"
 #include "ui/cutting_diagram_view.h"
+#include "ui/inventory_report_dialog.h"
 #include "ui/launch_job_dialog.h"
 #include "ui/main_window.h"
 #include "ui/order_import_preview.h"
 #include "ui/panel_order.h"
+#include "ui/paper_setup.h"
 #include "ui/report_pdf.h"
 #include "ui/shell_dialogs.h"
 #include "ui_fixture.h"
@@ -81,12 +82,16 @@ void Shoot(const QString& folder, int language)
     JOB_REPORT_FLAGS all;
     all.jobInfo = all.settings = all.statistics = all.cutLayouts = all.totalCosts = all.barsBought = true;
     all.cutDiagrams = true;
-    const std::string report = BuildJobReport(fixture.data, all, dialog.Plan());
+    const PAPER_REPORT report = JobReportOnPaper(fixture.data, all, dialog.Plan());
     for (int page = 0; page < 2; ++page) {
         const QString name = QStringLiteral("report-pdf-page%1").arg(page + 1) + suffix;
-        ReportPageImage(report, fixture.data.GetJobName(), page).save(folder + "/" + name + ".png");
+        ReportPageImage(report, PageLayoutOf({}), page).save(folder + "/" + name + ".png");
         std::printf("%s/%s.png\n", qPrintable(folder), qPrintable(name));
     }
+    // The PDF files themselves, for a look with a PDF viewer or renderer.
+    WriteReportPdf(report, PageLayoutOf({}), (folder + "/job-report" + suffix + ".pdf").toStdString());
+    WriteReportPdf(report, PageLayoutOf({0, true}),
+                   (folder + "/job-report-landscape" + suffix + ".pdf").toStdString());
     dialog.Command(CLaunchJobDialog::kIdUpdateInventory);
     Save(dialog, folder, "launch-dialog-updated" + suffix);
     dialog.close();
@@ -98,6 +103,15 @@ void Shoot(const QString& folder, int language)
     window.RunCommand(kCmdTypesOfBars);
     window.setWindowTitle(QString::fromStdString(fixture.platform.titles.back()));
     Save(window, folder, "types-of-bars-panel" + suffix);
+
+    CStockReportDialog stockReport(&window, fixture.data);
+    stockReport.Open();
+    Save(stockReport, folder, "inventory-report-dialog" + suffix);
+    stockReport.close();
+    INVENTORY_REPORT_FLAGS stockSections;
+    stockSections.stockInfo = stockSections.stockDetails = stockSections.totalCost = stockSections.barsBought = true;
+    WriteReportPdf(InventoryReportOnPaper(fixture.data, stockSections), PageLayoutOf({}),
+                   (folder + "/inventory-report" + suffix + ".pdf").toStdString());
 
     CAboutDialog about(&window);
     about.Open();

@@ -1,8 +1,34 @@
 #include "ui_fixture.h"
 
+#include <QPageLayout>
+#include <QPrinter>
+
 #include <filesystem>
 
+#include "ui/report_output.h"
+
 namespace fs = std::filesystem;
+
+CScopedFakePrinterDialog::CScopedFakePrinterDialog()
+{
+    SetPrinterDialog([this](QPrinter& printer, QWidget*) {
+        ++shown;
+        startPageSize = printer.pageLayout().pageSize().name();
+        startLandscape = printer.pageLayout().orientation() == QPageLayout::Landscape;
+        if (answers.empty() || answers.front().empty()) {
+            if (!answers.empty()) {
+                answers.pop_front();
+            }
+            return false;
+        }
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(answers.front()));
+        answers.pop_front();
+        return true;
+    });
+}
+
+CScopedFakePrinterDialog::~CScopedFakePrinterDialog() { SetPrinterDialog(nullptr); }
 
 CUiFixture::CUiFixture()
 {
