@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QRegularExpression>
+#include <QTextBlock>
+#include <QTextCursor>
 #include <QTextDocument>
-#include <QUrl>
+#include <QTextObjectInterface>
 
 #include <algorithm>
 
@@ -19,32 +21,74 @@
 
 namespace {
 
-// A diagram on paper: the width of the report's tables, drawn at three times the layout's
-// resolution so that it prints sharply.
+// A diagram on paper is as wide as the report's tables.
 constexpr int kDiagramWidth = 702;
 constexpr int kDiagramHeight = kDiagramBarTop + kDiagramBarHeight + 4;
-constexpr int kDiagramResolution = 3;
+constexpr int kDiagramObject = QTextFormat::UserObject + 1;
+constexpr int kDiagramIndex = QTextFormat::UserProperty + 1;
+const QLatin1String kDiagramScheme("kxdiagram:");
 
-QString DiagramName(std::size_t index) { return QStringLiteral("kxdiagram:%1").arg(index); }
+QString DiagramName(std::size_t index) { return kDiagramScheme + QString::number(index); }
 
-QImage DiagramImage(const PAPER_REPORT::DIAGRAM& drawing)
-{
-    QImage image(kDiagramWidth * kDiagramResolution, kDiagramHeight * kDiagramResolution, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.scale(kDiagramResolution, kDiagramResolution);
-    QFont font(QStringLiteral("sans-serif"));
-    font.setPixelSize(11);
-    painter.setFont(font);
-    // One pixel on each side for the outline of the bar.
-    const int fullWidth = kDiagramWidth - 3;
-    PaintCuttingDiagram(painter, drawing.diagram, QRect(1, 0, fullWidth, kDiagramHeight),
-                        BarWidthToScale(drawing.diagram.barLength, drawing.scaleLength, fullWidth), Qt::black);
-    return image;
-}
+// Draws the diagrams of the report where the page has them, with the painter of the page,
+// so that they come out as lines and text on paper and cost no image memory.
+class CDiagramObjects : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+public:
+    explicit CDiagramObjects(const std::vector<PAPER_REPORT::DIAGRAM>& diagrams) : m_diagrams(diagrams) {}
 
-// A writer of the job report that leaves a reference to an image where the diagram goes.
+    QSizeF intrinsicSize(QTextDocument*, int, const QTextFormat&) override
+    {
+        return QSizeF(kDiagramWidth, kDiagramHeight);
+    }
+
+    void drawObject(QPainter* painter, const QRectF& rect, QTextDocument*, int, const QTextFormat& format) override
+    {
+        const qsizetype index = format.property(kDiagramIndex).toLongLong();
+        if (index < 0 || index >= static_cast<qsizetype>(m_diagrams.size())) {
+            return;
+        }
+        const PAPER_REPORT::DIAGRAM& drawing = m_diagrams[static_cast<std::size_t>(index)];
+        painter->save();
+        painter->translate(rect.topLeft());
+        QFont font(QStringLiteral("sans-serif"));
+        font.setPixelSize(11);
+        painter->setFont(font);
+        // One pixel on each side for the outline of the bar.
+        const int fullWidth = kDiagramWidth - 3;
+        PaintCuttingDiagram(*painter, drawing.diagram, QRect(1, 0, fullWidth, kDiagramHeight),
+                            BarWidthToScale(drawing.diagram.barLength, drawing.scaleLength, fullWidth), Qt::black);
+        painter->restore();
+    }
+
+    // Turns the page's references to the diagrams into objects this handler draws.
+    void Attach(QTextDocument& document)
+    {
+        document.documentLayout()->registerHandler(kDiagramObject, this);
+        for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+            for (auto it = block.begin(); !it.atEnd(); ++it) {
+                const QTextFragment fragment = it.fragment();
+                const QTextImageFormat image = fragment.charFormat().toImageFormat();
+                if (!image.isValid() || !image.name().startsWith(kDiagramScheme)) {
+                    continue;
+                }
+                QTextCharFormat object;
+                object.setObjectType(kDiagramObject);
+                object.setProperty(kDiagramIndex, image.name().mid(kDiagramScheme.size()).toLongLong());
+                QTextCursor cursor(&document);
+                cursor.setPosition(fragment.position());
+                cursor.setPosition(fragment.position() + fragment.length(), QTextCursor::KeepAnchor);
+                cursor.setCharFormat(object);
+            }
+        }
+    }
+
+private:
+    const std::vector<PAPER_REPORT::DIAGRAM>& m_diagrams;
+};
+
+// A writer of the job report that leaves a reference to the diagram where it goes.
 DiagramWriter DiagramCollector(PAPER_REPORT& report)
 {
     return [&report](const CUTTING_DIAGRAM& diagram, Length scaleLength) {
@@ -81,13 +125,11 @@ public:
     CReportPages(const PAPER_REPORT& report, QSizeF printable)
         : m_scale(std::max(1.0, printable.width()) / kLayoutWidth),
           m_pageSize(kLayoutWidth, std::max(100.0, printable.height() / m_scale - kFooterHeight)),
-          m_footer(QString::fromStdString(report.footer))
+          m_footer(QString::fromStdString(report.footer)),
+          m_diagrams(report.diagrams)
     {
-        for (std::size_t i = 0; i < report.diagrams.size(); ++i) {
-            m_document.addResource(QTextDocument::ImageResource, QUrl(DiagramName(i)),
-                                   DiagramImage(report.diagrams[i]));
-        }
         m_document.setHtml(ForPaper(QString::fromStdString(report.html)));
+        m_diagrams.Attach(m_document);
         m_document.setPageSize(m_pageSize);
         m_count = std::max(1, m_document.pageCount());
     }
@@ -123,10 +165,12 @@ public:
     }
 
 private:
-    QTextDocument m_document;
     double m_scale;
     QSizeF m_pageSize;
     QString m_footer;
+    // Before the document, which uses it until it is gone.
+    CDiagramObjects m_diagrams;
+    QTextDocument m_document;
     int m_count = 1;
 };
 
@@ -199,3 +243,5 @@ bool WriteReportPdf(const PAPER_REPORT& report, const QPageLayout& layout, const
     }
     return ReplaceFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
+
+#include "report_pdf.moc"
