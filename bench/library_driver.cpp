@@ -23,6 +23,7 @@ bool OptimizerLibrary::Open(const std::string& path, std::string& error)
     setDelegate = reinterpret_cast<SetDelegateProgressStepItDLLFunc>(dlsym(handle_, "SetDelegateProgressStepItDLL"));
     launch = reinterpret_cast<LaunchOptimizerDLLFunc>(dlsym(handle_, "LaunchOptimizerDLL"));
     stop = reinterpret_cast<StopOptimizerDLLFunc>(dlsym(handle_, "StopOptimizerDLL"));
+    lowerBound = reinterpret_cast<LowerBoundDLLFunc>(dlsym(handle_, "LowerBoundDLL"));
     if (!setDelegate || !launch || !stop) {
         error = path + " lacks the optimizer exports";
         return false;

@@ -13,7 +13,7 @@
 
 namespace kalomax::bench {
 
-// The optimizer library loaded through dlopen, with its three exports.
+// The optimizer library loaded through dlopen, with its exports.
 class OptimizerLibrary {
 public:
     OptimizerLibrary() = default;
@@ -27,6 +27,7 @@ public:
     SetDelegateProgressStepItDLLFunc setDelegate = nullptr;
     LaunchOptimizerDLLFunc launch = nullptr;
     StopOptimizerDLLFunc stop = nullptr;
+    LowerBoundDLLFunc lowerBound = nullptr; // optional: null when the library lacks it
 
 private:
     void* handle_ = nullptr;
