@@ -126,12 +126,23 @@ void CGlobalData::SaveJob()
 
 bool CGlobalData::OpenJob()
 {
-    const std::optional<std::string> path = Platform().AskOpenFileName(JobFileDialog(OrdersFolder()));
+    const std::optional<std::string> path = AskJobFileToOpen();
     if (!path) {
         return false;
     }
+    OpenJobFile(*path);
+    return true;
+}
+
+std::optional<std::string> CGlobalData::AskJobFileToOpen() const
+{
+    return Platform().AskOpenFileName(JobFileDialog(OrdersFolder()));
+}
+
+void CGlobalData::OpenJobFile(const std::string& path)
+{
     ClearJob();
-    const std::optional<std::string> content = ReadWholeFile(*path);
+    const std::optional<std::string> content = ReadWholeFile(path);
     if (!content) {
         KX_RAISE(LangText(T_JOB_NOT_OPENED));
     }
@@ -145,9 +156,8 @@ bool CGlobalData::OpenJob()
             m_jobOrders.push_back(std::move(order));
         }
     }
-    m_jobFilePath = *path;
+    m_jobFilePath = path;
     m_jobSaved = true;
-    return true;
 }
 
 bool CGlobalData::AskSaveJob()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -35,6 +36,11 @@ public:
     void SaveJob();
     // Replaces the job by a job file the user picks; false when the user cancelled.
     bool OpenJob();
+    // The two halves of OpenJob: the job file the user picks, then the job replaced by it.
+    // OpenJobFile shows nothing, so it may run away from the user-interface thread; the job
+    // is emptied first, also when the file then cannot be read.
+    std::optional<std::string> AskJobFileToOpen() const;
+    void OpenJobFile(const std::string& path);
     // Asks to save an unsaved job: true when the caller may replace the job.
     bool AskSaveJob();
 

@@ -7,6 +7,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "core/leftover_files.h"
 #include "core/platform.h"
 #include "core/program_files.h"
 #include "core/settings.h"
@@ -15,6 +16,7 @@
 #include "job/global_data.h"
 #include "ui/controls.h"
 #include "ui/artwork.h"
+#include "ui/background_work.h"
 #include "ui/guarded_call.h"
 #include "ui/category_dialog.h"
 #include "ui/inventory_panel.h"
@@ -53,6 +55,7 @@ CMainWindow::~CMainWindow()
 void CMainWindow::StartupLoad()
 {
     GuardedCall(ErrorCaptions::Window, [] { LoadStartupSettings(); });
+    RemoveLeftoverTemporaryFiles();
     GuardedCall(ErrorCaptions::Window, [this] { m_data.LoadTypesOfBars(); });
 }
 
@@ -164,6 +167,9 @@ void CMainWindow::SetCommandHandler(int id, std::function<void()> handler)
 
 void CMainWindow::RunCommand(int id)
 {
+    if (IsBackgroundWorkRunning()) {
+        return;
+    }
     GuardedCall(ErrorCaptions::Window, [this, id] { DispatchCommand(id); });
 }
 
@@ -253,6 +259,10 @@ void CMainWindow::DestroyPanel()
 
 void CMainWindow::closeEvent(QCloseEvent* event)
 {
+    if (IsBackgroundWorkRunning()) {
+        event->ignore();
+        return;
+    }
     bool mayClose = false;
     GuardedCall(ErrorCaptions::Window, [this, &mayClose] {
         if (auto* jobPanel = dynamic_cast<CPanelOrder*>(m_panel); jobPanel != nullptr) {
@@ -294,7 +304,7 @@ void CMainWindow::RestoreInventoryCommand()
     if (!path) {
         return;
     }
-    RestoreInventory(m_data, *path);
+    RunInBackground(this, LangText(T_WORK_RESTORING), [this, &path] { RestoreInventory(m_data, *path); });
     Platform().ShowMessage(LangText(T_RESTORE_DONE), LangText(T_RESTORE_CAPTION), MessageIcon::Information,
                            MessageButtons::Ok);
 }

@@ -24,6 +24,7 @@
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "job/order_csv.h"
+#include "ui/background_work.h"
 #include "ui/controls.h"
 #include "ui/guarded_call.h"
 #include "ui/launch_job_dialog.h"
@@ -81,6 +82,9 @@ COrderDialog::COrderDialog(CGlobalData& data, QWidget* parent) : CPanelForm(pare
     grid->addWidget(new QLabel(UiText(LangText(T_ORDER_TYPE_LABEL)), group), 0, 0, 1, 4);
     m_typeCombo = Named(new QComboBox(group), "typeCombo");
     m_typeCombo->setMinimumContentsLength(32);
+    // Its width comes from that length: measuring every type of bar of a large inventory
+    // would hold up each layout of the panel.
+    m_typeCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     m_types.Attach(m_typeCombo);
     grid->addWidget(m_typeCombo, 1, 0, 1, 4);
     grid->addWidget(NewLabel(group, T_ORDER_IDENTIFIER_LABEL), 2, 0);
@@ -337,8 +341,16 @@ void CPanelOrder::OpenJobCommand()
     if (!m_data.AskSaveJob()) {
         return;
     }
+    const std::optional<std::string> path = m_data.AskJobFileToOpen();
+    if (!path) {
+        Refresh();
+        return;
+    }
+    // While the orders are read beside the window the list has no rows, so drawing it asks
+    // the job for nothing.
+    m_list->Model()->DeleteAllRows();
     try {
-        m_data.OpenJob();
+        RunInBackground(&m_mainWindow, LangText(T_WORK_OPENING_JOB), [this, &path] { m_data.OpenJobFile(*path); });
     } catch (...) {
         // The job has been emptied: show that before the error is shown.
         Refresh();

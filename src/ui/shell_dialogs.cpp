@@ -14,6 +14,7 @@
 #include "inventory/backup.h"
 #include "ui/controls.h"
 #include "ui/artwork.h"
+#include "ui/background_work.h"
 
 CSaveInventoryDialog::CSaveInventoryDialog(QWidget* parent, CInventoryData& inventory)
     : CDialogBox(parent, LangText(T_SAVE_INVENTORY_TITLE)), m_inventory(inventory)
@@ -48,7 +49,8 @@ void CSaveInventoryDialog::OnInit()
 bool CSaveInventoryDialog::OnCommand(int id)
 {
     if (id == kIdSave) {
-        SaveInventory(m_inventory, m_path->text().toStdString());
+        const std::string path = m_path->text().toStdString();
+        RunInBackground(this, LangText(T_WORK_SAVING_INVENTORY), [this, &path] { SaveInventory(m_inventory, path); });
         Platform().ShowMessage(LangText(T_INVENTORY_SAVED), LangText(T_SAVE_INVENTORY_TITLE),
                                MessageIcon::Information, MessageButtons::Ok);
         return true;

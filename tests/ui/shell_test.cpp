@@ -1,5 +1,8 @@
 // The main window: start-up, menu and toolbar, panel switching, language, help, closing
 // with the unsaved-job question, restore and save of the inventory.
+#include <chrono>
+#include <filesystem>
+
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
@@ -51,6 +54,22 @@ private slots:
         QCOMPARE(window.minimumSize(), QSize(777, 500));
         QVERIFY(window.CurrentPanel() == nullptr);
         QVERIFY(m_fixture->platform.messages.empty());
+    }
+
+    void startupRemovesTheLeftoversOfKilledSaves()
+    {
+        m_fixture->folder.Write("bfm.tmp-k1lled", "half a list");
+        m_fixture->folder.Write("orders/sample.odr.tmp-k1lled", "half a job");
+        for (const char* name : {"bfm.tmp-k1lled", "orders/sample.odr.tmp-k1lled"}) {
+            std::filesystem::last_write_time(m_fixture->folder.File(name),
+                                             std::filesystem::file_time_type::clock::now() - std::chrono::hours(1));
+        }
+        const std::string types = m_fixture->folder.Read("bfm");
+        CMainWindow window(m_fixture->data);
+        QVERIFY(!m_fixture->folder.Exists("bfm.tmp-k1lled"));
+        QVERIFY(!m_fixture->folder.Exists("orders/sample.odr.tmp-k1lled"));
+        QCOMPARE(m_fixture->folder.Read("bfm"), types);
+        QVERIFY(m_fixture->data.CountTypesOfBars() > 0);
     }
 
     void aSecondInstanceIsRefused()

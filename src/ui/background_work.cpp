@@ -1,0 +1,68 @@
+#include "ui/background_work.h"
+
+#include <exception>
+
+#include <QCloseEvent>
+#include <QEventLoop>
+#include <QProgressDialog>
+#include <QThread>
+
+#include "core/texts.h"
+#include "ui/controls.h"
+
+namespace {
+
+int g_running = 0;
+
+// A progress dialog that cannot be closed or escaped: it goes when the work is done.
+class CWorkProgressDialog : public QProgressDialog {
+public:
+    CWorkProgressDialog(QWidget* owner, const char* text) : QProgressDialog(owner)
+    {
+        setObjectName(QStringLiteral("workProgressDialog"));
+        setWindowTitle(UiText(kProgramName));
+        setLabelText(UiText(text));
+        setCancelButton(nullptr);
+        setRange(0, 0);
+        setAutoClose(false);
+        setAutoReset(false);
+        setMinimumDuration(0);
+        setMinimumWidth(320);
+        setWindowModality(Qt::WindowModal);
+    }
+
+    void reject() override {}
+
+protected:
+    void closeEvent(QCloseEvent* event) override { event->ignore(); }
+};
+
+} // namespace
+
+bool IsBackgroundWorkRunning() { return g_running > 0; }
+
+void RunInBackground(QWidget* owner, const char* text, const std::function<void()>& work)
+{
+    std::exception_ptr failure;
+    QThread* thread = QThread::create([&work, &failure] {
+        try {
+            work();
+        } catch (...) {
+            failure = std::current_exception();
+        }
+    });
+    CWorkProgressDialog progress(owner, text);
+    QEventLoop loop;
+    // Queued to this thread, so the loop ends even when the work is over before it runs.
+    QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
+    ++g_running;
+    thread->start();
+    progress.show();
+    loop.exec();
+    thread->wait();
+    delete thread;
+    --g_running;
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
