@@ -3,35 +3,27 @@
 // Prints one table row per operation with its target where there is one.
 //
 //   scale_bench [--types N] [--orders N] [--inserts N] [--keep]
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstdlib>
-#include <cstring>
 #include <ctime>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "core/atomic_file.h"
 #include "core/exception.h"
 #include "core/language.h"
-#include "core/length.h"
 #include "core/platform.h"
 #include "core/program_files.h"
-#include "core/settings_store.h"
 #include "inventory/backup.h"
 #include "inventory/category.h"
 #include "job/global_data.h"
 #include "job/job_file.h"
 #include "job/optimizer_bridge.h"
 #include "report/inventory_report.h"
+#include "scale_data.h"
 
 namespace fs = std::filesystem;
 
@@ -67,113 +59,19 @@ double Time(const std::function<void()>& work)
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 
-void WriteFile(const std::string& path, const std::string& content)
-{
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    file.write(content.data(), static_cast<std::streamsize>(content.size()));
-}
-
-std::string StockName(int index)
-{
-    char name[16];
-    std::snprintf(name, sizeof name, "%08d", 10000000 + index);
-    return name;
-}
-
-// Profile codes, materials and colors whose product gives the types: at most 2000 items
-// per category file.
-constexpr int kMaterials = 5;
-constexpr int kColors = 2;
-
-std::string ProfileCode(int index) { return "PR" + std::to_string(100000 + index); }
-std::string Material(int index) { return "MAT" + std::to_string(index); }
-std::string Color(int index) { return "COL" + std::to_string(index); }
-
-// Writes the inventory files the way the program writes them: the types in list order.
-void MakeInventory(int types)
-{
-    const int codes = (types + kMaterials * kColors - 1) / (kMaterials * kColors);
-    std::string bfm("\x22\x63\x58\x14\x7b\x00\x00\x00", 8);
-    std::string stock;
-    for (int e = 0; e < 20; ++e) {
-        stock += NumberToText(2000 + 250 * e, 4) + "\n" + std::to_string(1 + e % 7) + "\n";
-    }
-    int made = 0;
-    for (int p = 0; p < codes && made < types; ++p) {
-        for (int m = 0; m < kMaterials && made < types; ++m) {
-            for (int c = 0; c < kColors && made < types; ++c, ++made) {
-                bfm += ProfileCode(p) + "\n" + Material(m) + "\n" + Color(c) + "\n" + StockName(made) +
-                       "\n12.5000\n1000.0000\n6000.0000\n300.0000\n50.0000\n";
-                WriteFile(ProgramFilePath("", StockName(made)), stock);
-            }
-        }
-    }
-    WriteFile(ProgramFilePath("", "bfm"), bfm);
-    std::string items;
-    for (int p = 0; p < codes; ++p) {
-        items += ProfileCode(p) + "\r\n";
-    }
-    WriteFile(ProgramFilePath("", "pcodes.dat"), items);
-    items.clear();
-    for (int m = 0; m < kMaterials; ++m) {
-        items += Material(m) + "\r\n";
-    }
-    WriteFile(ProgramFilePath("", "maters.dat"), items);
-    items.clear();
-    for (int c = 0; c < kColors; ++c) {
-        items += Color(c) + "\r\n";
-    }
-    WriteFile(ProgramFilePath("", "colors.dat"), items);
-}
-
-void MakeJob(const CInventoryData& inventory, int orders, const std::string& path)
-{
-    JOB_FILE job;
-    job.name = "Scale job";
-    job.description = "Every type of bar, ten orders each";
-    job.orders.reserve(static_cast<std::size_t>(orders));
-    for (int i = 0; i < orders; ++i) {
-        const TYPE_OF_BAR type = inventory.GetTypeOfBar(i % inventory.CountTypesOfBars());
-        job.orders.push_back(ORDER{type.profileCode, type.material, type.color, 300.0 + (i * 37) % 2500,
-                                   "W" + std::to_string(i), 1 + i % 5, -1});
-    }
-    WriteFile(path, WriteJobFile(job));
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    int types = 10000;
-    int orders = 100000;
-    int inserts = 1000;
-    bool keep = false;
-    for (int i = 1; i < argc; ++i) {
-        if (std::strcmp(argv[i], "--types") == 0 && i + 1 < argc) {
-            types = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--orders") == 0 && i + 1 < argc) {
-            orders = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--inserts") == 0 && i + 1 < argc) {
-            inserts = std::atoi(argv[++i]);
-        } else if (std::strcmp(argv[i], "--keep") == 0) {
-            keep = true;
-        } else {
-            std::fprintf(stderr, "usage: scale_bench [--types N] [--orders N] [--inserts N] [--keep]\n");
-            return 2;
-        }
+    SCALE_OPTIONS options;
+    if (!ParseScaleOptions(argc, argv, true, options)) {
+        return 2;
     }
-
-    std::string folder = (fs::temp_directory_path() / "kalomax-scale-XXXXXX").string();
-    if (::mkdtemp(folder.data()) == nullptr) {
-        std::perror("mkdtemp");
-        return 1;
-    }
-    for (const char* sub : {"orders", "report", "backup", "help"}) {
-        fs::create_directory(fs::path(folder) / sub);
-    }
-    SetProgramFolder(folder);
-    CMemorySettingsStore settings;
-    SetSettingsStore(&settings);
+    const int types = options.types;
+    const int orders = options.orders;
+    const int inserts = options.inserts;
+    CScaleFolder folder;
+    folder.keep = options.keep;
     CBenchPlatform platform;
     platform.jobPath = ProgramFilePath("orders", "scale.odr");
     SetPlatform(&platform);
@@ -268,12 +166,5 @@ int main(int argc, char** argv)
     }
 
     SetPlatform(nullptr);
-    SetSettingsStore(nullptr);
-    if (!keep) {
-        std::error_code ignored;
-        fs::remove_all(folder, ignored);
-    } else {
-        std::printf("\nprogram folder kept: %s\n", folder.c_str());
-    }
     return status;
 }
