@@ -1,5 +1,6 @@
 // Long work beside the window: the progress dialog over the window, the event loop running
 // meanwhile, errors of the work shown as usual, commands and closing refused until it ends.
+#include <algorithm>
 #include <chrono>
 #include <stdexcept>
 #include <thread>
@@ -10,9 +11,12 @@
 
 #include "core/exception.h"
 #include "core/texts.h"
+#include "job/job_file.h"
 #include "ui/background_work.h"
 #include "ui/guarded_call.h"
+#include "ui/list_views.h"
 #include "ui/main_window.h"
+#include "ui/panel_order.h"
 #include "ui_fixture.h"
 
 namespace {
@@ -120,6 +124,37 @@ private slots:
         window.RunCommand(kCmdTypesOfBars);
         QVERIFY(window.CurrentPanel() != nullptr);
         QVERIFY(window.close());
+    }
+
+    void theOrderListAsksTheJobNothingWhileAJobIsRead()
+    {
+        CMainWindow window(m_fixture->data);
+        window.show();
+        JOB_FILE job;
+        job.name = "Large";
+        const TYPE_OF_BAR type = m_fixture->data.GetTypeOfBar(0);
+        job.orders.assign(200000, ORDER{type.profileCode, type.material, type.color, 1000, "W", 1, -1});
+        const std::string path = m_fixture->folder.File("large.odr", "orders");
+        m_fixture->folder.Write("orders/large.odr", WriteJobFile(job));
+        m_fixture->OpenSampleJob();
+        window.RunCommand(kCmdJob);
+        auto* panel = dynamic_cast<CPanelOrder*>(window.CurrentPanel());
+        QVERIFY(panel->OrderList()->model()->rowCount() > 0);
+        m_fixture->platform.openPaths.push_back(path);
+        int ticksDuringWork = 0;
+        int rowsSeen = 0;
+        CTicker ticker([&] {
+            if (IsBackgroundWorkRunning()) {
+                ++ticksDuringWork;
+                rowsSeen = std::max(rowsSeen, panel->OrderList()->model()->rowCount());
+                window.grab();
+            }
+        });
+        window.RunCommand(kCmdOpenJob);
+        QVERIFY(ticksDuringWork > 0);
+        QCOMPARE(rowsSeen, 0);
+        QCOMPARE(panel->OrderList()->model()->rowCount(), 200000);
+        QCOMPARE(m_fixture->data.GetJobName(), std::string("Large"));
     }
 
 private:
