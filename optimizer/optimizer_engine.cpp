@@ -255,6 +255,37 @@ static TypeResult Assess(const CuttingProblem& problem, const Plan& plan, const 
     return result;
 }
 
+// With reuse stubs on, a plan of the type that leaves its stubs alone is a plan of it too:
+// one bar length, which column generation lays out close to the optimum, where the search
+// over several lengths relies on the heuristic alone. Its best plan, the kinds taken by
+// length into `problem`, competes with the plan of the whole problem. Nothing when the
+// type has no stubs to leave out.
+static std::optional<Plan> PlanWithoutStubs(ILayoutSearch& search, const JobType& type, const CuttingProblem& problem,
+                                            double sawThickness, const SearchControl& control)
+{
+    const CuttingProblem plain = MakeProblem(type, false, sawThickness);
+    if (plain.kinds.size() == problem.kinds.size())
+        return std::nullopt;
+    std::optional<Plan> initial = search.BuildInitialPlan(plain, control);
+    if (!initial || !IsValidPlan(plain, *initial))
+        return std::nullopt;
+    Plan best = std::move(*initial);
+    if (!control.ShouldEnd()) {
+        Plan improved = search.Improve(plain, best, control);
+        if (IsValidPlan(plain, improved) && ComparePlanScores(ScorePlan(plain, improved), ScorePlan(plain, best)) < 0)
+            best = std::move(improved);
+    }
+    for (Layout& layout : best) {
+        const double length = plain.kinds[layout.kind].length;
+        const auto kind = std::find_if(problem.kinds.begin(), problem.kinds.end(),
+                                       [&](const BarKind& k) { return k.length == length; });
+        if (kind == problem.kinds.end())
+            return std::nullopt;
+        layout.kind = static_cast<int32_t>(kind - problem.kinds.begin());
+    }
+    return best;
+}
+
 COptimizerEngine::COptimizerEngine() : search_(MakeColumnGenerationSearch()) {}
 
 int32_t COptimizerEngine::Run(IOptimizer& optimizer, double sawThickness)
@@ -304,6 +335,15 @@ int32_t COptimizerEngine::Run(IOptimizer& optimizer, double sawThickness)
             return KX_OPTIMIZER_STOPPED; // nothing of this type is delivered
         Plan best = IsValidPlan(problem, *initial) ? std::move(*initial) : Plan{};
         progress.Report(done + progressWeight * 0.1);
+        if (job.reuseStubs && !control.ShouldEnd()) {
+            // At most half of the type's time, so the whole problem keeps the rest.
+            const SearchClock::time_point start = SearchClock::now();
+            const SearchControl half(stop_, start + (std::max(typeDeadline, start) - start) / 2);
+            std::optional<Plan> plain = PlanWithoutStubs(*search_, type, problem, sawThickness, half);
+            if (plain && IsValidPlan(problem, *plain) &&
+                ComparePlanScores(ScorePlan(problem, *plain), ScorePlan(problem, best)) < 0)
+                best = std::move(*plain);
+        }
         LowerBound bound;
         if (!control.ShouldEnd()) {
             Plan improved = search_->Improve(problem, best, control);

@@ -249,6 +249,28 @@ TEST(OptimizerEngine, RandomJobsGiveValidPlans)
     }
 }
 
+// Leaving the stubs alone is one of the plans reuse stubs allows: with them the plan never
+// consumes more bar length than without them, unless it cuts more pieces.
+TEST(OptimizerEngine, ReusingStubsNeverConsumesMoreThanLeavingThemAlone)
+{
+    for (uint32_t seed = 1; seed <= 40; ++seed) {
+        double sawThickness = 0;
+        FakeOptimizer withStubs = RandomJob(seed, sawThickness);
+        withStubs.reuseStubs = 1;
+        FakeOptimizer withoutStubs = withStubs;
+        withoutStubs.reuseStubs = 0;
+        ASSERT_EQ(RunEngine(withStubs, sawThickness), KX_OPTIMIZER_DONE) << "seed " << seed;
+        ASSERT_EQ(RunEngine(withoutStubs, sawThickness), KX_OPTIMIZER_DONE) << "seed " << seed;
+        for (const auto& [typeIndex, type] : withoutStubs.plan) {
+            const PlanFigures with = Figures(withStubs, typeIndex, sawThickness);
+            const PlanFigures without = Figures(withoutStubs, typeIndex, sawThickness);
+            if (with.uncutPieces == without.uncutPieces) {
+                EXPECT_LE(with.barLength, without.barLength + 1e-6) << "seed " << seed << " type " << typeIndex;
+            }
+        }
+    }
+}
+
 TEST(OptimizerEngine, ManyDistinctLengthsGiveAValidPlan)
 {
     FakeOptimizer job;
