@@ -45,6 +45,7 @@ struct Options {
     std::vector<std::string> sets; // empty: every set in the folder
     double timeLimit = 10;
     size_t sample = 0; // 0: every instance
+    std::vector<std::string> names; // empty: every instance of the sets
     std::string library = KALOMAX_DEMO_LIBRARY;
     bool listMisses = false;
 };
@@ -52,11 +53,12 @@ struct Options {
 void Usage()
 {
     std::cout << "usage: optimality [--instances DIR] [--sets a,b,...] [--time-limit SECONDS]\n"
-                 "                  [--sample N] [--library PATH] [--misses]\n"
+                 "                  [--sample N] [--names a,b,...] [--library PATH] [--misses]\n"
                  "  --instances   folder with one sub-folder per set (default ../shared/bench/instances)\n"
                  "  --sets        sets to run, comma separated (default: all)\n"
                  "  --time-limit  seconds per instance (default 10)\n"
                  "  --sample      N instances per set, evenly spread over the names (default: all)\n"
+                 "  --names       only the instances of these names (default: all)\n"
                  "  --library     the optimizer library (default: the one built with this program)\n"
                  "  --misses      list every instance whose plan is above the best known\n";
 }
@@ -72,7 +74,7 @@ bool ParseOptions(int argc, char** argv, Options& options)
         } else if (arg == "--misses") {
             options.listMisses = true;
         } else if (arg == "--instances" || arg == "--sets" || arg == "--time-limit" || arg == "--sample" ||
-                   arg == "--library") {
+                   arg == "--names" || arg == "--library") {
             const char* text = value();
             if (!text) {
                 std::cerr << "optimality: " << arg << " needs a value\n";
@@ -82,11 +84,12 @@ bool ParseOptions(int argc, char** argv, Options& options)
                 options.instances = text;
             } else if (arg == "--library") {
                 options.library = text;
-            } else if (arg == "--sets") {
-                std::stringstream list(text);
-                for (std::string set; std::getline(list, set, ',');)
-                    if (!set.empty())
-                        options.sets.push_back(set);
+            } else if (arg == "--sets" || arg == "--names") {
+                std::vector<std::string>& list = arg == "--sets" ? options.sets : options.names;
+                std::stringstream text_list(text);
+                for (std::string entry; std::getline(text_list, entry, ',');)
+                    if (!entry.empty())
+                        list.push_back(entry);
             } else {
                 char* end = nullptr;
                 const double number = std::strtod(text, &end);
@@ -363,8 +366,12 @@ int main(int argc, char** argv)
         const std::map<std::string, int64_t> optima = ReadOptima(folder / "optima.tsv");
         std::vector<std::string> names;
         for (const auto& [name, best] : optima)
-            if (fs::exists(folder / (name + ".txt")))
+            if (fs::exists(folder / (name + ".txt")) &&
+                (options.names.empty() ||
+                 std::find(options.names.begin(), options.names.end(), name) != options.names.end()))
                 names.push_back(name);
+        if (names.empty() && !options.names.empty())
+            continue; // none of the names asked for is in this set
         if (names.empty()) {
             std::cerr << "optimality: no instances in " << folder << "\n";
             status = 1;

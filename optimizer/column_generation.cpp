@@ -6,7 +6,6 @@
 #include <cmath>
 #include <map>
 #include <numeric>
-#include <random>
 #include <set>
 
 #if defined(KALOMAX_HAVE_CLP)
@@ -189,7 +188,7 @@ public:
         // Small grids: the dynamic programme at once; large ones only when
         // the branch and bound runs out of nodes.
         const double work = GridWork(bounds);
-        if (work <= 3e6)
+        if (work <= kQuickGridWork)
             return SolveOnGrid(profit, bounds, control);
         const bool ok = SolveByBranching(profit, bounds, nodeLimit, control);
         if (ok && !exact && work <= 1.5e8)
@@ -197,7 +196,13 @@ public:
         return ok;
     }
 
+    // Whether the pricing for these bounds is the exact dynamic programme
+    // of small work.
+    bool IsQuick(const std::vector<int64_t>& bounds) const { return GridWork(bounds) <= kQuickGridWork; }
+
 private:
+    static constexpr double kQuickGridWork = 3e6;
+
     // Work of the dynamic programme (capacity x pieces after binary
     // splitting), infinite when the lengths are not on a grid.
     double GridWork(const std::vector<int64_t>& bounds) const
@@ -394,6 +399,14 @@ private:
 };
 
 constexpr int64_t kPricingNodes = 200000;
+constexpr int64_t kMaxPricingNodes = 64 * kPricingNodes;
+// Limit of the diving: LP solves in all.
+constexpr int64_t kDiveNodes = 50000;
+// Generation rounds at a node of a dive, with a quick pricing and without.
+constexpr int kDiveRoundsQuick = 100;
+constexpr int kDiveRounds = 25;
+// Levels of a dive (LP solves from its start) where a discrepancy may be spent.
+constexpr int kBranchLevels = 100;
 
 #if defined(KALOMAX_HAVE_CLP)
 
@@ -415,6 +428,7 @@ public:
             model_.setRowLower(static_cast<int>(i), static_cast<double>(std::max<int64_t>(0, demand[i])));
             model_.setRowUpper(static_cast<int>(i), COIN_DBL_MAX);
         }
+        demandChanged_ = true;
     }
 
     // Adds the bar layouts that fit and are not known yet, in one step;
@@ -450,9 +464,18 @@ public:
         return added;
     }
 
+    // New demands keep the last basis dual feasible: the dual simplex
+    // repairs it; new columns keep it primal feasible: the primal simplex
+    // goes on from it.
     bool Solve()
     {
-        model_.primal();
+        // Work areas and the factorization are kept from one solve to the next.
+        constexpr int kKeepFactorization = 1 | 2;
+        if (demandChanged_)
+            model_.dual(0, kKeepFactorization);
+        else
+            model_.primal(0, kKeepFactorization);
+        demandChanged_ = false;
         return model_.status() == 0;
     }
 
@@ -473,6 +496,7 @@ private:
     ClpSimplex model_;
     std::set<std::vector<int32_t>> known_;
     std::vector<std::vector<int32_t>> columns_;
+    bool demandChanged_ = true;
 };
 
 // As many pieces of one item as fit on a bar, for each item: columns that
@@ -499,11 +523,15 @@ struct GenerationResult {
 };
 
 // Column generation for `demand`. With `enoughAtCeiling` it ends as soon as
-// the proven bound rounds up to the master's value rounded up.
+// the proven bound rounds up to the master's value rounded up. With `deepen`
+// a pricing that finds nothing within its node limit is tried again with
+// more nodes.
 GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const std::vector<int64_t>& demand,
-                          bool enoughAtCeiling, const SearchControl& control, int maxRounds = 1000000)
+                          bool enoughAtCeiling, const SearchControl& control, int maxRounds = 1000000,
+                          bool deepen = true)
 {
     GenerationResult result;
+    int64_t pricingNodes = kPricingNodes;
     for (int round = 0;; ++round) {
         if (control.ShouldEnd()) {
             result.stopped = control.StopRequested();
@@ -514,7 +542,7 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
         result.solved = true;
         result.value = master.Value();
         const std::vector<double> duals = master.Duals();
-        if (!pricing.Solve(duals, demand, kPricingNodes, control)) {
+        if (!pricing.Solve(duals, demand, pricingNodes, control)) {
             result.stopped = true;
             return result;
         }
@@ -531,8 +559,13 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
         }
         if ((enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value)) || round + 1 >= maxRounds)
             return result;
-        if (master.AddColumns(std::move(pricing.columns)) == 0)
-            return result; // nothing new prices out within the node limit
+        if (master.AddColumns(std::move(pricing.columns)) == 0) {
+            // Nothing new prices out within the node limit: a deeper
+            // search, up to a limit, before the generation gives up.
+            if (!deepen || pricing.exact || pricingNodes >= kMaxPricingNodes)
+                return result;
+            pricingNodes *= 8;
+        }
     }
 }
 
@@ -601,83 +634,170 @@ std::optional<Plan> RoundDown(const CuttingProblem& problem, const MasterProblem
     return plan;
 }
 
-// Residual rounding: fixes the layouts the LP uses whole, rounds one more
-// up, solves the LP of what is left again, until nothing is left. With
-// `random` the layout rounded up is drawn by its LP value. Gives up (nothing)
-// once it cannot beat `target` bars.
-std::optional<Plan> Dive(const CuttingProblem& problem, MasterProblem& master, KnapsackPricing& pricing,
-                         int64_t target, std::mt19937* random, const SearchControl& control)
-{
-    std::vector<int64_t> rest = problem.demand;
-    Plan plan;
-    int64_t bars = 0;
-    for (;;) {
-        if (TotalDemand(rest) == 0)
-            break;
-        master.SetDemand(rest);
-        constexpr int kDiveRounds = 25;
-        const GenerationResult lp = Generate(master, pricing, rest, true, control, kDiveRounds);
-        if (lp.stopped || !lp.solved)
-            return std::nullopt;
-        if (bars + CeilBound(lp.bound) >= target)
-            return std::nullopt;
-        if (control.ShouldEnd() || lp.value < 1e-9) {
-            std::optional<Plan> residual = LayOutRest(problem, rest, control);
-            if (!residual)
-                return std::nullopt;
-            plan.insert(plan.end(), residual->begin(), residual->end());
-            break;
-        }
-        const size_t columns = master.Columns().size();
-        std::vector<double> x(columns);
-        for (size_t j = 0; j < columns; ++j)
-            x[j] = master.ColumnValue(j);
-        int64_t fixed = 0;
-        for (size_t j = 0; j < columns; ++j)
-            if (x[j] >= 1 - 1e-6 && (!random || (*random)() % 4 != 0))
-                fixed += FixColumn(master.Columns()[j], static_cast<int64_t>(std::min(std::floor(x[j] + 1e-6), 4e18)),
-                                   rest, plan);
-        if (fixed == 0) {
-            // Round up a layout the LP uses much and that fills its bar
-            // well: leftovers cannot be made good later.
-            const double capacity = problem.kinds[0].length + problem.sawThickness;
-            std::vector<double> weight(columns, 0);
-            for (size_t j = 0; j < columns; ++j) {
-                if (x[j] <= 1e-6)
-                    continue;
-                double fill = 0;
-                const std::vector<int32_t>& pieces = master.Columns()[j];
-                for (size_t i = 0; i < pieces.size(); ++i)
-                    fill += pieces[i] * (problem.pieceLengths[i] + problem.sawThickness);
-                weight[j] = x[j] * x[j] * std::pow(std::min(1.0, fill / capacity), 16);
-            }
-            size_t pick = static_cast<size_t>(std::max_element(weight.begin(), weight.end()) - weight.begin());
-            if (random) {
-                const double total = std::accumulate(weight.begin(), weight.end(), 0.0);
-                double r = std::uniform_real_distribution<double>(0, total)(*random);
-                for (size_t j = 0; j < columns; ++j) {
-                    r -= weight[j];
-                    if (r <= 0 && weight[j] > 0) {
-                        pick = j;
-                        break;
-                    }
-                }
-            }
-            fixed = FixColumn(master.Columns()[pick], 1, rest, plan);
-            if (fixed == 0) {
-                // The layout asks for nothing that is left: finish by best fit.
-                std::optional<Plan> residual = BestFitOnOneLength(problem, rest);
-                if (!residual)
-                    return std::nullopt;
-                plan.insert(plan.end(), residual->begin(), residual->end());
-                break;
-            }
-        }
-        bars += fixed;
+// Residual rounding ("diving") with limited discrepancy search. A dive
+// fixes every layout the LP of what is left uses at least once, else rounds
+// up the one it likes best, solves the LP of the rest again (with a bounded
+// number of generation rounds) and goes on until nothing is left. At a node
+// where a layout is rounded up, a discrepancy instead leaves that layout out
+// of the rest of the dive and rounds up the next one. A branch ends as soon
+// as its fixed bars plus the bound of the rest cannot beat the best plan,
+// which keeps the search near the LP optimum while the best plan is one bar
+// above the bound.
+class Diver {
+public:
+    Diver(const CuttingProblem& problem, MasterProblem& master, KnapsackPricing& pricing, int64_t goal,
+          int64_t target, const SearchControl& control)
+        : problem_(problem), master_(master), pricing_(pricing), control_(control), goal_(goal), target_(target)
+    {
     }
-    NormalizePlan(plan);
-    return plan;
-}
+
+    // Searches with at most `discrepancies` on a path, within `nodeLimit`
+    // LP solves over all runs. Returns the best plan with fewer bars than the
+    // target.
+    std::optional<Plan> Run(int discrepancies, int64_t nodeLimit)
+    {
+        nodeLimit_ = nodeLimit;
+        limited_ = false;
+        Explore(Node{problem_.demand, {}, 0}, discrepancies, {});
+        return best_;
+    }
+
+    // Whether another run with more discrepancies can find something new.
+    bool MayGoOn() const { return !aborted_ && limited_ && nodes_ < nodeLimit_ && target_ > goal_; }
+
+private:
+    struct Node {
+        std::vector<int64_t> rest;
+        Plan plan;
+        int64_t bars = 0;
+    };
+
+    bool Exhausted() const { return aborted_ || target_ <= goal_ || nodes_ >= nodeLimit_; }
+
+    void Record(Node& node)
+    {
+        if (node.bars >= target_)
+            return;
+        target_ = node.bars;
+        NormalizePlan(node.plan);
+        best_ = std::move(node.plan);
+    }
+
+    // Lays out what is left without the LP (time is up or the LP asks for
+    // nothing) and records the plan.
+    void Finish(Node& node)
+    {
+        std::optional<Plan> rest = LayOutRest(problem_, node.rest, control_);
+        if (!rest)
+            return;
+        node.bars += BarCount(*rest);
+        node.plan.insert(node.plan.end(), rest->begin(), rest->end());
+        Record(node);
+    }
+
+    // The layouts the LP uses, best to round up first: much used, and
+    // filling the bar well, as leftovers cannot be made good later.
+    std::vector<size_t> Candidates(const std::vector<double>& x, const std::vector<size_t>& tabu) const
+    {
+        const double capacity = problem_.kinds[0].length + problem_.sawThickness;
+        std::vector<std::pair<double, size_t>> scored;
+        for (size_t j = 0; j < x.size(); ++j) {
+            if (x[j] <= 1e-6 || std::find(tabu.begin(), tabu.end(), j) != tabu.end())
+                continue;
+            double fill = 0;
+            const std::vector<int32_t>& pieces = master_.Columns()[j];
+            for (size_t i = 0; i < pieces.size(); ++i)
+                fill += pieces[i] * (problem_.pieceLengths[i] + problem_.sawThickness);
+            scored.push_back({x[j] * x[j] * std::pow(std::min(1.0, fill / capacity), 16), j});
+        }
+        std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+        std::vector<size_t> order;
+        for (const auto& [score, j] : scored)
+            order.push_back(j);
+        return order;
+    }
+
+    // Fixes bars of layout j as the LP solution `x` says: its whole part, at
+    // least one. Returns the bars added.
+    int64_t Fix(size_t j, double x, Node& node) const
+    {
+        const int64_t count = std::max<int64_t>(1, static_cast<int64_t>(std::min(std::floor(x + 1e-6), 4e18)));
+        const int64_t added = FixColumn(master_.Columns()[j], count, node.rest, node.plan);
+        node.bars += added;
+        return added;
+    }
+
+    void Explore(Node node, int discrepancies, std::vector<size_t> tabu, int level = 0)
+    {
+        for (;; ++level) {
+            if (Exhausted())
+                return;
+            if (TotalDemand(node.rest) == 0)
+                return Record(node);
+            master_.SetDemand(node.rest);
+            // The LP solution guides the dive: it is generated to the end
+            // where the pricing is quick, else only until its bound is tight.
+            const bool quick = pricing_.IsQuick(node.rest);
+            const GenerationResult lp =
+                Generate(master_, pricing_, node.rest, !quick, control_, quick ? kDiveRoundsQuick : kDiveRounds, false);
+            ++nodes_;
+            if (lp.stopped || !lp.solved) {
+                aborted_ = true;
+                return;
+            }
+            if (node.bars + CeilBound(lp.bound) >= target_)
+                return;
+            if (control_.ShouldEnd() || lp.value < 1e-9)
+                return Finish(node);
+            const size_t columns = master_.Columns().size();
+            std::vector<double> x(columns);
+            for (size_t j = 0; j < columns; ++j)
+                x[j] = master_.ColumnValue(j);
+            const std::vector<size_t> candidates = Candidates(x, tabu);
+            if (candidates.empty())
+                return Finish(node);
+            // Discrepancy k leaves the first k candidates out of the rest of
+            // the dive and fixes the next one; without one, every layout used
+            // at least once is fixed, else the first candidate.
+            const size_t branches = level < kBranchLevels ? std::min<size_t>(candidates.size(),
+                                                                              static_cast<size_t>(discrepancies) + 1)
+                                                          : 1;
+            limited_ = limited_ || (level < kBranchLevels && branches < candidates.size());
+            auto fixUsed = [&](Node& n) {
+                int64_t fixed = 0;
+                for (size_t j : candidates)
+                    if (x[j] >= 1 - 1e-6)
+                        fixed += Fix(j, x[j], n);
+                return fixed > 0 ? fixed : Fix(candidates[0], x[candidates[0]], n);
+            };
+            if (branches > 1) {
+                Node first = node;
+                if (fixUsed(first) > 0)
+                    Explore(std::move(first), discrepancies, tabu, level + 1);
+                for (size_t k = 1; k < branches && !Exhausted(); ++k) {
+                    tabu.push_back(candidates[k - 1]);
+                    Node child = node;
+                    if (Fix(candidates[k], x[candidates[k]], child) > 0)
+                        Explore(std::move(child), discrepancies - static_cast<int>(k), tabu, level + 1);
+                }
+                return;
+            }
+            if (fixUsed(node) == 0)
+                return Finish(node);
+        }
+    }
+
+    const CuttingProblem& problem_;
+    MasterProblem& master_;
+    KnapsackPricing& pricing_;
+    const SearchControl& control_;
+    const int64_t goal_;
+    int64_t target_;
+    std::optional<Plan> best_;
+    int64_t nodes_ = 0, nodeLimit_ = 0;
+    bool aborted_ = false;
+    bool limited_ = false; // the last run left out candidates for want of discrepancies
+};
 
 #endif // KALOMAX_HAVE_CLP
 
@@ -791,12 +911,11 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
             if (lp.solved && !lp.stopped) {
                 if (bars() > bound_.bars)
                     consider(RoundDown(problem, master, control));
-                if (bars() > bound_.bars && !control.ShouldEnd())
-                    consider(Dive(problem, master, pricing, bars(), nullptr, control));
-                std::mt19937 random(0x5eed1234u);
-                constexpr int kRandomDives = 40;
-                for (int d = 0; d < kRandomDives && bars() > bound_.bars && !control.ShouldEnd(); ++d)
-                    consider(Dive(problem, master, pricing, bars(), &random, control));
+                // Dives with growing numbers of discrepancies, each within a
+                // bounded number of LP solves.
+                Diver diver(problem, master, pricing, bound_.bars, bars(), control);
+                for (int d = 0; d == 0 || (diver.MayGoOn() && !control.ShouldEnd()); ++d)
+                    consider(diver.Run(d, kDiveNodes));
             }
         } catch (...) {
             // The LP solver failed: the heuristic search carries on alone.
@@ -817,3 +936,4 @@ std::unique_ptr<ILayoutSearch> MakeColumnGenerationSearch()
 }
 
 } // namespace kalomax::optimizer
+
