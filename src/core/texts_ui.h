@@ -55,6 +55,10 @@ inline constexpr const char* kBackupFilesFilter = "Backup Files (*.bkp)";
 inline constexpr char T_WORK_RESTORING[2][40] = {"Restoring the inventory...", "Restaurare stocuri..."};
 inline constexpr char T_WORK_SAVING_INVENTORY[2][40] = {"Saving the inventory...", "Salvare stocuri..."};
 inline constexpr char T_WORK_OPENING_JOB[2][40] = {"Opening the job...", "Deschidere proiect..."};
+inline constexpr char T_WORK_PREPARING_JOB[2][40] = {"Preparing the job...", "Pregatire proiect..."};
+inline constexpr char T_WORK_CREATING_REPORT[2][40] = {"Creating the report...", "Creare raport..."};
+inline constexpr char T_WORK_WRITING_PDF[2][40] = {"Writing the PDF file...", "Scriere fisier PDF..."};
+inline constexpr char T_WORK_PRINTING[2][40] = {"Printing...", "Tiparire..."};
 
 // Save inventory dialog.
 inline constexpr char T_SAVE_INVENTORY_TITLE[2][32] = {"Save inventory", "Salvare stocuri"};

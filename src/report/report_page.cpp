@@ -105,12 +105,17 @@ void CheckPriceLength(const TYPE_OF_BAR& type)
     }
 }
 
-void WriteAndOpenReport(const std::string& path, const std::string& page)
+void WriteReportFile(const std::string& path, const std::string& page)
 {
     // Written whole through a temporary file, so an older report of the same name is never
     // left half overwritten.
     if (!ReplaceFileAtomically(path, page)) {
         KX_RAISE(LangText(T_CANNOT_CREATE_REPORT));
     }
+}
+
+void WriteAndOpenReport(const std::string& path, const std::string& page)
+{
+    WriteReportFile(path, page);
     Platform().OpenWithShell(path);
 }

@@ -41,6 +41,10 @@ std::string TypeOfBarHeading(const TYPE_OF_BAR& type);
 // Raises "Stock is invalid!" for a type whose price length cannot divide a price.
 void CheckPriceLength(const TYPE_OF_BAR& type);
 
+// Replaces the file at `path` with the page; raises "Cannot create report!" when the file
+// cannot be written.
+void WriteReportFile(const std::string& path, const std::string& page);
+
 // Replaces the file at `path` with the page and opens it with the desktop shell; raises
 // "Cannot create report!" when the file cannot be written (nothing is then opened). Whether
 // the shell managed to open it does not matter: the report is on the disk either way.

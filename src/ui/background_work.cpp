@@ -3,6 +3,7 @@
 #include <exception>
 
 #include <QCloseEvent>
+#include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QProgressDialog>
 #include <QThread>
@@ -13,6 +14,9 @@
 namespace {
 
 int g_running = 0;
+
+// Well under the tenth of a second a window may stand still unnoticed.
+constexpr int kQuietMilliseconds = 40;
 
 // A progress dialog that cannot be closed or escaped: it goes when the work is done.
 class CWorkProgressDialog : public QProgressDialog {
@@ -51,15 +55,19 @@ void RunInBackground(QWidget* owner, const char* text, const std::function<void(
             failure = std::current_exception();
         }
     });
-    CWorkProgressDialog progress(owner, text);
     QEventLoop loop;
     // Queued to this thread, so the loop ends even when the work is over before it runs.
     QObject::connect(thread, &QThread::finished, &loop, &QEventLoop::quit);
     ++g_running;
     thread->start();
-    progress.show();
-    loop.exec();
-    thread->wait();
+    // Work that is over before anyone would see the window wait shows no dialog at all,
+    // instead of one that flashes up and goes.
+    if (!thread->wait(QDeadlineTimer(kQuietMilliseconds))) {
+        CWorkProgressDialog progress(owner, text);
+        progress.show();
+        loop.exec();
+        thread->wait();
+    }
     delete thread;
     --g_running;
     if (failure) {

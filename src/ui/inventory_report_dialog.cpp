@@ -85,13 +85,16 @@ INVENTORY_REPORT_FLAGS CStockReportDialog::ChosenSections() const
 
 bool CStockReportDialog::OnCommand(int id)
 {
-    const auto build = [this] { return InventoryReportOnPaper(m_inventory, ChosenSections()); };
+    // The sections are read here, on the window's thread; the report is built on the worker.
+    const INVENTORY_REPORT_FLAGS flags = ChosenSections();
+    const auto build = [this, flags] { return InventoryReportOnPaper(m_inventory, flags); };
     switch (id) {
     case kIdCreateReport:
-        WriteInventoryReport(m_inventory, ChosenSections(), m_path->text().left(kPathMaxLength).toStdString());
+        CreateReportBesideTheWindow(this, [this, flags] { return BuildInventoryReport(m_inventory, flags); },
+                                    m_path->text().left(kPathMaxLength).toStdString());
         return true;
     case kIdSavePdf:
-        SaveReportAsPdf(build, m_paper->Setup());
+        SaveReportAsPdf(this, build, m_paper->Setup());
         return true;
     case kIdPrint:
         PrintReportOnPrinter(this, build, m_paper->Setup());

@@ -6,15 +6,19 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include "core/settings.h"
 #include "core/texts.h"
 #include "job/global_data.h"
 #include "job/inventory_update.h"
 #include "report/job_report.h"
+#include "ui/background_work.h"
 #include "ui/controls.h"
 #include "ui/cutting_diagram_view.h"
 #include "ui/paper_setup.h"
@@ -34,6 +38,8 @@ const char* const kSectionNames[kSectionCount] = {"jobInfoCheck",    "settingsCh
                                                   "cutLayoutsCheck", "totalCostsCheck", "barsBoughtCheck",
                                                   "cutDiagramsCheck"};
 
+constexpr qsizetype kOptimalityLinesShown = 6;
+
 QPushButton* NewButton(QWidget* parent, const char* name)
 {
     auto* button = new QPushButton(parent);
@@ -46,10 +52,11 @@ QPushButton* NewButton(QWidget* parent, const char* name)
 } // namespace
 
 CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuseStubs, const std::string& libraryPath)
-    : CDialogBox(owner, LangText(T_LAUNCH_TITLE)),
-      m_data(data),
-      m_run(std::make_unique<COptimizationRun>(data, reuseStubs, libraryPath))
+    : CDialogBox(owner, LangText(T_LAUNCH_TITLE)), m_data(data)
 {
+    // The snapshot of a large job takes a while: taken beside the window that launched it.
+    RunInBackground(owner, LangText(T_WORK_PREPARING_JOB),
+                    [&] { m_run = std::make_unique<COptimizationRun>(data, reuseStubs, libraryPath); });
     setObjectName(QStringLiteral("launchJobDialog"));
     auto* layout = new QVBoxLayout(this);
 
@@ -67,11 +74,16 @@ CLaunchJobDialog::CLaunchJobDialog(QWidget* owner, CGlobalData& data, bool reuse
     optimizeLayout->addWidget(bar, 1);
     m_cancel = NewButton(optimize, "cancelButton");
     optimizeLayout->addWidget(m_cancel);
-    m_optimalityLabel = new QLabel(optimize);
-    m_optimalityLabel->setObjectName(QStringLiteral("optimalityLabel"));
-    m_optimalityLabel->setTextFormat(Qt::PlainText);
-    m_optimalityLabel->setVisible(false);
-    optimizeColumn->addWidget(m_optimalityLabel);
+    // One line per type of bar: a job may have thousands, so the lines scroll instead of
+    // making the dialog as tall as all of them.
+    m_optimality = new QPlainTextEdit(optimize);
+    m_optimality->setObjectName(QStringLiteral("optimalityList"));
+    m_optimality->setReadOnly(true);
+    m_optimality->setFrameShape(QFrame::NoFrame);
+    m_optimality->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_optimality->viewport()->setAutoFillBackground(false);
+    m_optimality->setVisible(false);
+    optimizeColumn->addWidget(m_optimality);
     layout->addWidget(optimize);
 
     auto* report = new QGroupBox(this);
@@ -254,7 +266,10 @@ JOB_REPORT_FLAGS CLaunchJobDialog::ChosenSections() const
 
 void CLaunchJobDialog::CreateReport()
 {
-    WriteJobReport(m_data, m_reportPath->text().left(259).toStdString(), ChosenSections(), m_run->Plan());
+    const CuttingPlan& plan = m_run->Plan();
+    const JOB_REPORT_FLAGS flags = ChosenSections();
+    CreateReportBesideTheWindow(this, [&] { return BuildJobReport(m_data, flags, plan); },
+                                m_reportPath->text().left(259).toStdString());
 }
 
 void CLaunchJobDialog::ShowOptimality()
@@ -274,8 +289,11 @@ void CLaunchJobDialog::ShowOptimality()
         // A plan that breaks its rules is reported by the commands that use it.
         lines.clear();
     }
-    m_optimalityLabel->setText(lines.join(QLatin1Char('\n')));
-    m_optimalityLabel->setVisible(!lines.isEmpty());
+    m_optimality->setPlainText(lines.join(QLatin1Char('\n')));
+    const int shownLines = static_cast<int>(std::min<qsizetype>(lines.size(), kOptimalityLinesShown));
+    m_optimality->setFixedHeight(shownLines * m_optimality->fontMetrics().lineSpacing() +
+                                 2 * static_cast<int>(m_optimality->document()->documentMargin()) + 2);
+    m_optimality->setVisible(!lines.isEmpty());
 }
 
 void CLaunchJobDialog::ShowDiagrams()
@@ -288,19 +306,20 @@ void CLaunchJobDialog::ShowDiagrams()
     m_diagrams->activateWindow();
 }
 
-PAPER_REPORT CLaunchJobDialog::PaperReport() const
+PaperReportBuilder CLaunchJobDialog::PaperReport() const
 {
-    return JobReportOnPaper(m_data, ChosenSections(), m_run->Plan());
+    // The sections are read here, on the window's thread; the report is built on the worker.
+    return [this, flags = ChosenSections()] { return JobReportOnPaper(m_data, flags, m_run->Plan()); };
 }
 
 void CLaunchJobDialog::SavePdfCommand()
 {
-    SaveReportAsPdf([this] { return PaperReport(); }, m_paper->Setup());
+    SaveReportAsPdf(this, PaperReport(), m_paper->Setup());
 }
 
 void CLaunchJobDialog::PrintCommand()
 {
-    PrintReportOnPrinter(this, [this] { return PaperReport(); }, m_paper->Setup());
+    PrintReportOnPrinter(this, PaperReport(), m_paper->Setup());
 }
 
 std::string OptimalityLine(const std::string& typeText, long long barsUsed, std::optional<int> lowerBound)

@@ -8,7 +8,7 @@
 
 #include "job/optimization_run.h"
 #include "report/job_report.h"
-#include "ui/report_pdf.h"
+#include "ui/report_output.h"
 #include "ui/controls.h"
 #include "ui/dialog_box.h"
 
@@ -18,6 +18,7 @@ class CGlobalData;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
+class QPlainTextEdit;
 class QPushButton;
 
 // One optimization of the current job: progress and Cancel while the optimizer runs on
@@ -60,7 +61,7 @@ private:
     void CreateReport();
     void ShowOptimality();
     void ShowDiagrams();
-    PAPER_REPORT PaperReport() const;
+    PaperReportBuilder PaperReport() const;
     void SavePdfCommand();
     void PrintCommand();
     void UpdateInventoryCommand();
@@ -86,7 +87,7 @@ private:
     QPushButton* m_createReport;
     QPushButton* m_updateInventory;
     QLabel* m_updatedLabel;
-    QLabel* m_optimalityLabel;
+    QPlainTextEdit* m_optimality;
     CCuttingDiagramWindow* m_diagrams = nullptr;
 };
 

@@ -7,6 +7,8 @@
 #include "core/platform.h"
 #include "core/program_files.h"
 #include "core/texts.h"
+#include "report/report_page.h"
+#include "ui/background_work.h"
 
 namespace {
 
@@ -29,7 +31,15 @@ void SetPrinterDialog(PrinterDialog dialog)
     CurrentPrinterDialog() = dialog ? std::move(dialog) : PrinterDialog(SystemPrinterDialog);
 }
 
-void SaveReportAsPdf(const PaperReportBuilder& build, const PAPER_SETUP& paper)
+void CreateReportBesideTheWindow(QWidget* parent, const std::function<std::string()>& build,
+                                 const std::string& path)
+{
+    RunInBackground(parent, LangText(T_WORK_CREATING_REPORT), [&] { WriteReportFile(path, build()); });
+    // The shell is the platform's: asked from the window's thread.
+    Platform().OpenWithShell(path);
+}
+
+void SaveReportAsPdf(QWidget* parent, const PaperReportBuilder& build, const PAPER_SETUP& paper)
 {
     FILE_DIALOG dialog;
     dialog.title = LangText(T_SAVE_REPORT_PDF);
@@ -40,19 +50,24 @@ void SaveReportAsPdf(const PaperReportBuilder& build, const PAPER_SETUP& paper)
     if (!path) {
         return;
     }
-    if (!WriteReportPdf(build(), PageLayoutOf(paper), *path)) {
+    bool written = false;
+    RunInBackground(parent, LangText(T_WORK_WRITING_PDF),
+                    [&] { written = WriteReportPdf(build(), PageLayoutOf(paper), *path); });
+    if (!written) {
         KX_RAISE(LangText(T_PDF_NOT_WRITTEN));
     }
 }
 
 void PrintReportOnPrinter(QWidget* parent, const PaperReportBuilder& build, const PAPER_SETUP& paper)
 {
-    const PAPER_REPORT report = build();
     QPrinter printer(QPrinter::HighResolution);
     printer.setPageLayout(PageLayoutOf(paper));
-    printer.setDocName(QString::fromStdString(report.footer));
     if (!CurrentPrinterDialog()(printer, parent)) {
         return;
     }
-    PrintReport(report, printer);
+    RunInBackground(parent, LangText(T_WORK_PRINTING), [&] {
+        const PAPER_REPORT report = build();
+        printer.setDocName(QString::fromStdString(report.footer));
+        PrintReport(report, printer);
+    });
 }

@@ -83,6 +83,29 @@ private slots:
         QVERIFY(!IsBackgroundWorkRunning());
     }
 
+    // Work over in a moment shows no dialog that would flash up and go.
+    void quickWorkShowsNoDialog()
+    {
+        struct CShowWatch : QObject {
+            int shown = 0;
+            bool eventFilter(QObject* object, QEvent* event) override
+            {
+                shown += event->type() == QEvent::Show && qobject_cast<QProgressDialog*>(object) != nullptr ? 1 : 0;
+                return false;
+            }
+        } watch;
+        qApp->installEventFilter(&watch);
+        QWidget window;
+        window.show();
+        bool done = false;
+        RunInBackground(&window, LangText(T_WORK_OPENING_JOB), [&] { done = true; });
+        QVERIFY(done);
+        QCOMPARE(watch.shown, 0);
+        RunInBackground(&window, LangText(T_WORK_OPENING_JOB), [] { Sleep(150); });
+        QCOMPARE(watch.shown, 1);
+        qApp->removeEventFilter(&watch);
+    }
+
     void anErrorOfTheWorkIsShownThroughThePlatform()
     {
         struct CASE {

@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QTimer>
+#include <QPlainTextEdit>
 #include <QtTest>
 
 #include <filesystem>
@@ -169,10 +170,12 @@ private slots:
         QVERIFY(!Button(dialog, "printButton")->isEnabled());
         QTRY_VERIFY_WITH_TIMEOUT(dialog.IsFinished(), 20000);
         QVERIFY(Button(dialog, "printButton")->isEnabled());
-        auto* optimality = dialog.findChild<QLabel*>("optimalityLabel");
+        auto* optimality = dialog.findChild<QPlainTextEdit*>("optimalityList");
         QVERIFY(!optimality->isHidden());
-        QVERIFY2(optimality->text().contains("AL-40x40 / AL / NATUR: "), qPrintable(optimality->text()));
-        QVERIFY(optimality->text().contains(" bars used"));
+        const QString lines = optimality->toPlainText();
+        QVERIFY2(lines.contains("AL-40x40 / AL / NATUR: "), qPrintable(lines));
+        QVERIFY(lines.contains(" bars used"));
+        QCOMPARE(lines.count('\n'), 2); // one line per type of the sample job
 
         // The diagrams open in a window of their own that leaves the dialog usable.
         Button(dialog, "showDiagramsButton")->click();
