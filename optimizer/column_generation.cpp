@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <numeric>
+#include <random>
 #include <set>
 
 #if defined(KALOMAX_HAVE_CLP)
@@ -400,8 +401,11 @@ private:
 
 constexpr int64_t kPricingNodes = 200000;
 constexpr int64_t kMaxPricingNodes = 64 * kPricingNodes;
-// Limit of the diving: LP solves in all.
+// Limit of the diving: LP solves in all. Each round of discrepancies may
+// take about as many as all before, each round of random dives a quarter of
+// them, at least kRandomDiveNodes.
 constexpr int64_t kDiveNodes = 50000;
+constexpr int64_t kRandomDiveNodes = 300;
 // Generation rounds at a node of a dive, with a quick pricing and without.
 constexpr int kDiveRoundsQuick = 100;
 constexpr int kDiveRounds = 25;
@@ -422,13 +426,29 @@ public:
         SetDemand(problem.demand);
     }
 
+    // Sets the demand; layouts with more pieces of an item than it asks for
+    // are left out (bounded to 0): they would cover it with a fraction of a
+    // bar and weaken the LP.
     void SetDemand(const std::vector<int64_t>& demand)
     {
         for (size_t i = 0; i < demand.size(); ++i) {
             model_.setRowLower(static_cast<int>(i), static_cast<double>(std::max<int64_t>(0, demand[i])));
             model_.setRowUpper(static_cast<int>(i), COIN_DBL_MAX);
         }
+        demand_ = demand;
+        for (size_t j = 0; j < columns_.size(); ++j)
+            model_.setColumnUpper(static_cast<int>(j), Fits(columns_[j]) ? COIN_DBL_MAX : 0.0);
         demandChanged_ = true;
+        // A layout of one item per item keeps the LP feasible.
+        const double capacity = problem_.kinds[0].length + problem_.sawThickness;
+        std::vector<std::vector<int32_t>> singles;
+        for (size_t i = 0; i < demand.size(); ++i)
+            if (demand[i] > 0) {
+                singles.emplace_back(demand.size(), 0);
+                singles.back()[i] = static_cast<int32_t>(
+                    std::min(demand[i], PiecesPerBar(problem_.pieceLengths[i] + problem_.sawThickness, capacity)));
+            }
+        AddColumns(std::move(singles));
     }
 
     // Adds the bar layouts that fit and are not known yet, in one step;
@@ -457,7 +477,10 @@ public:
             ++added;
         }
         if (added > 0) {
-            const std::vector<double> lower(added, 0.0), upper(added, COIN_DBL_MAX), cost(added, 1.0);
+            const std::vector<double> lower(added, 0.0), cost(added, 1.0);
+            std::vector<double> upper;
+            for (size_t j = columns_.size() - added; j < columns_.size(); ++j)
+                upper.push_back(Fits(columns_[j]) ? COIN_DBL_MAX : 0.0);
             model_.addColumns(static_cast<int>(added), lower.data(), upper.data(), cost.data(), starts.data(),
                               rows.data(), elements.data());
         }
@@ -495,7 +518,16 @@ private:
     const CuttingProblem& problem_;
     ClpSimplex model_;
     std::set<std::vector<int32_t>> known_;
+    bool Fits(const std::vector<int32_t>& pieces) const
+    {
+        for (size_t i = 0; i < pieces.size(); ++i)
+            if (pieces[i] > std::max<int64_t>(0, demand_[i]))
+                return false;
+        return true;
+    }
+
     std::vector<std::vector<int32_t>> columns_;
+    std::vector<int64_t> demand_;
     bool demandChanged_ = true;
 };
 
@@ -651,19 +683,31 @@ public:
     {
     }
 
-    // Searches with at most `discrepancies` on a path, within `nodeLimit`
-    // LP solves over all runs. Returns the best plan with fewer bars than the
-    // target.
-    std::optional<Plan> Run(int discrepancies, int64_t nodeLimit)
+    // Searches with at most `discrepancies` on a path, within `nodes` more
+    // LP solves. Returns the best plan with fewer bars than the target.
+    std::optional<Plan> Run(int discrepancies, int64_t nodes)
     {
-        nodeLimit_ = nodeLimit;
+        nodeLimit_ = std::min(kDiveNodes, nodes_ + nodes);
         limited_ = false;
         Explore(Node{problem_.demand, {}, 0}, discrepancies, {});
         return best_;
     }
 
+    // Dives with random choices, within `nodes` more LP solves.
+    std::optional<Plan> RandomDives(std::mt19937& random, int64_t nodes)
+    {
+        random_ = &random;
+        nodeLimit_ = std::min(kDiveNodes, nodes_ + nodes);
+        while (!Exhausted() && !control_.ShouldEnd())
+            Explore(Node{problem_.demand, {}, 0}, 0, {});
+        random_ = nullptr;
+        return best_;
+    }
+
+    int64_t Nodes() const { return nodes_; }
+
     // Whether another run with more discrepancies can find something new.
-    bool MayGoOn() const { return !aborted_ && limited_ && nodes_ < nodeLimit_ && target_ > goal_; }
+    bool MayGoOn() const { return !aborted_ && limited_ && nodes_ < kDiveNodes && target_ > goal_; }
 
 private:
     struct Node {
@@ -697,10 +741,14 @@ private:
 
     // The layouts the LP uses, best to round up first: much used, and
     // filling the bar well, as leftovers cannot be made good later.
-    std::vector<size_t> Candidates(const std::vector<double>& x, const std::vector<size_t>& tabu) const
+    struct Candidate {
+        double score;
+        size_t column;
+    };
+    std::vector<Candidate> Candidates(const std::vector<double>& x, const std::vector<size_t>& tabu) const
     {
         const double capacity = problem_.kinds[0].length + problem_.sawThickness;
-        std::vector<std::pair<double, size_t>> scored;
+        std::vector<Candidate> scored;
         for (size_t j = 0; j < x.size(); ++j) {
             if (x[j] <= 1e-6 || std::find(tabu.begin(), tabu.end(), j) != tabu.end())
                 continue;
@@ -710,11 +758,24 @@ private:
                 fill += pieces[i] * (problem_.pieceLengths[i] + problem_.sawThickness);
             scored.push_back({x[j] * x[j] * std::pow(std::min(1.0, fill / capacity), 16), j});
         }
-        std::stable_sort(scored.begin(), scored.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
-        std::vector<size_t> order;
-        for (const auto& [score, j] : scored)
-            order.push_back(j);
-        return order;
+        std::stable_sort(scored.begin(), scored.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+        return scored;
+    }
+
+    // The candidate a random dive rounds up: drawn by its score.
+    size_t Draw(const std::vector<Candidate>& candidates) const
+    {
+        double total = 0;
+        for (const Candidate& c : candidates)
+            total += c.score;
+        double r = std::uniform_real_distribution<double>(0, total)(*random_);
+        for (size_t k = 0; k < candidates.size(); ++k) {
+            r -= candidates[k].score;
+            if (r <= 0 && candidates[k].score > 0)
+                return k;
+        }
+        return 0;
     }
 
     // Fixes bars of layout j as the LP solution `x` says: its whole part, at
@@ -753,31 +814,36 @@ private:
             std::vector<double> x(columns);
             for (size_t j = 0; j < columns; ++j)
                 x[j] = master_.ColumnValue(j);
-            const std::vector<size_t> candidates = Candidates(x, tabu);
+            const std::vector<Candidate> candidates = Candidates(x, tabu);
             if (candidates.empty())
                 return Finish(node);
             // Discrepancy k leaves the first k candidates out of the rest of
             // the dive and fixes the next one; without one, every layout used
-            // at least once is fixed, else the first candidate.
-            const size_t branches = level < kBranchLevels ? std::min<size_t>(candidates.size(),
-                                                                              static_cast<size_t>(discrepancies) + 1)
-                                                          : 1;
-            limited_ = limited_ || (level < kBranchLevels && branches < candidates.size());
+            // at least once is fixed, else the first candidate. A random dive
+            // leaves a quarter of those used at least once alone and draws
+            // the one to round up.
+            const bool branching = level < kBranchLevels && !random_;
+            const size_t branches =
+                branching ? std::min<size_t>(candidates.size(), static_cast<size_t>(discrepancies) + 1) : 1;
+            limited_ = limited_ || (branching && branches < candidates.size());
             auto fixUsed = [&](Node& n) {
                 int64_t fixed = 0;
-                for (size_t j : candidates)
-                    if (x[j] >= 1 - 1e-6)
-                        fixed += Fix(j, x[j], n);
-                return fixed > 0 ? fixed : Fix(candidates[0], x[candidates[0]], n);
+                for (const Candidate& c : candidates)
+                    if (x[c.column] >= 1 - 1e-6 && (!random_ || (*random_)() % 4 != 0))
+                        fixed += Fix(c.column, x[c.column], n);
+                if (fixed > 0)
+                    return fixed;
+                const size_t pick = random_ ? Draw(candidates) : 0;
+                return Fix(candidates[pick].column, x[candidates[pick].column], n);
             };
             if (branches > 1) {
                 Node first = node;
                 if (fixUsed(first) > 0)
                     Explore(std::move(first), discrepancies, tabu, level + 1);
                 for (size_t k = 1; k < branches && !Exhausted(); ++k) {
-                    tabu.push_back(candidates[k - 1]);
+                    tabu.push_back(candidates[k - 1].column);
                     Node child = node;
-                    if (Fix(candidates[k], x[candidates[k]], child) > 0)
+                    if (Fix(candidates[k].column, x[candidates[k].column], child) > 0)
                         Explore(std::move(child), discrepancies - static_cast<int>(k), tabu, level + 1);
                 }
                 return;
@@ -797,6 +863,7 @@ private:
     int64_t nodes_ = 0, nodeLimit_ = 0;
     bool aborted_ = false;
     bool limited_ = false; // the last run left out candidates for want of discrepancies
+    std::mt19937* random_ = nullptr; // set during random dives
 };
 
 #endif // KALOMAX_HAVE_CLP
@@ -914,8 +981,12 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
                 // Dives with growing numbers of discrepancies, each within a
                 // bounded number of LP solves.
                 Diver diver(problem, master, pricing, bound_.bars, bars(), control);
-                for (int d = 0; d == 0 || (diver.MayGoOn() && !control.ShouldEnd()); ++d)
-                    consider(diver.Run(d, kDiveNodes));
+                consider(diver.Run(0, kDiveNodes));
+                std::mt19937 random(0x5eed1234u);
+                for (int d = 1; diver.MayGoOn() && !control.ShouldEnd(); ++d) {
+                    consider(diver.Run(d, diver.Nodes() + 100));
+                    consider(diver.RandomDives(random, std::max<int64_t>(kRandomDiveNodes, diver.Nodes() / 4)));
+                }
             }
         } catch (...) {
             // The LP solver failed: the heuristic search carries on alone.
