@@ -11,6 +11,7 @@
 
 #include <chrono>
 #include <future>
+#include <map>
 #include <random>
 #include <thread>
 
@@ -147,6 +148,45 @@ TEST(ColumnGeneration, PerfectPackingsAreProvenOptimal)
         ASSERT_EQ(engine.LastResults().size(), 1u);
         EXPECT_TRUE(engine.LastResults()[0].provenOptimal) << "seed " << seed;
         EXPECT_EQ(engine.LastResults()[0].bound.bars, bars) << "seed " << seed;
+    }
+}
+
+// Bars cut with a saw into three to five pieces of a few lengths only, so
+// that most lengths are asked for many times: the dives fix layouts in bulk
+// and trim them to what is left; the plan still needs exactly as many bars
+// again.
+TEST(ColumnGeneration, PerfectPackingsWithSawCutsAndRepeatedLengths)
+{
+    constexpr int kSaw = 5;
+    for (uint32_t seed = 1; seed <= 4; ++seed) {
+        std::mt19937 random(seed);
+        FakeOptimizer job;
+        job.types[0] = FakeType{6000, {}, 6000, 0};
+        const int bars = 60;
+        std::map<int, int> pieces;
+        for (int b = 0; b < bars; ++b) {
+            // Segments of whole 500s plus the saw cut after each piece; the
+            // last piece ends at the end of the bar.
+            std::vector<int> cuts{0, 12};
+            const int count = 3 + static_cast<int>(random() % 3);
+            while (static_cast<int>(cuts.size()) < count + 1) {
+                const int cut = 1 + static_cast<int>(random() % 11);
+                if (std::find(cuts.begin(), cuts.end(), cut) == cuts.end())
+                    cuts.push_back(cut);
+            }
+            std::sort(cuts.begin(), cuts.end());
+            for (size_t p = 1; p < cuts.size(); ++p)
+                ++pieces[(cuts[p] - cuts[p - 1]) * 500 - (p + 1 < cuts.size() ? kSaw : 0)];
+        }
+        for (const auto& [length, quantity] : pieces)
+            AddOrder(job, 0, length, quantity);
+        COptimizerEngine engine;
+        engine.SetTimeLimit(10000ms);
+        ASSERT_EQ(engine.Run(job, kSaw), KX_OPTIMIZER_DONE);
+        EXPECT_EQ(ValidatePlan(job, kSaw), std::vector<std::string>{}) << "seed " << seed;
+        EXPECT_EQ(Figures(job, 0, kSaw).bars, bars) << "seed " << seed;
+        ASSERT_EQ(engine.LastResults().size(), 1u);
+        EXPECT_TRUE(engine.LastResults()[0].provenOptimal) << "seed " << seed;
     }
 }
 
