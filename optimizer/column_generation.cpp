@@ -401,6 +401,9 @@ private:
 
 constexpr int64_t kPricingNodes = 200000;
 constexpr int64_t kMaxPricingNodes = 64 * kPricingNodes;
+constexpr double kTailingOff = 1e-3;
+// Weight of the best-bound duals in the duals the pricing sees.
+constexpr double kSmoothing = 0.5;
 // Limit of the diving: LP solves in all. Each round of discrepancies may
 // take about as many as all before, each round of random dives a quarter of
 // them, at least kRandomDiveNodes.
@@ -564,6 +567,8 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
 {
     GenerationResult result;
     int64_t pricingNodes = kPricingNodes;
+    std::vector<double> center; // the duals of the best bound so far
+    double centerBound = 0;
     for (int round = 0;; ++round) {
         if (control.ShouldEnd()) {
             result.stopped = control.StopRequested();
@@ -573,23 +578,49 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
             return result;
         result.solved = true;
         result.value = master.Value();
+        // Pricing at duals smoothed towards those of the best bound so far
+        // (fewer rounds of the tailing-off LP); when nothing found there
+        // prices out at the master's own duals, these are priced instead.
         const std::vector<double> duals = master.Duals();
-        if (!pricing.Solve(duals, demand, pricingNodes, control)) {
-            result.stopped = true;
-            return result;
+        std::vector<double> y = duals;
+        for (size_t i = 0; i < y.size() && !center.empty(); ++i)
+            y[i] = kSmoothing * center[i] + (1 - kSmoothing) * duals[i];
+        for (;;) {
+            if (!pricing.Solve(y, demand, pricingNodes, control)) {
+                result.stopped = true;
+                return result;
+            }
+            double dualValue = 0;
+            for (size_t i = 0; i < demand.size(); ++i)
+                dualValue += y[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
+            // Scaled by the most any bar carries, the duals are feasible: their
+            // value is a bound on the LP optimum whatever the solver's accuracy.
+            const double bound = pricing.upperBound > 1e-12 ? dualValue / pricing.upperBound : 0;
+            result.bound = std::max(result.bound, bound);
+            if (center.empty() || bound > centerBound) {
+                center = y;
+                centerBound = bound;
+            }
+            if (y == duals)
+                break;
+            const bool pricesOut = std::any_of(pricing.columns.begin(), pricing.columns.end(), [&](const auto& c) {
+                double value = 0;
+                for (size_t i = 0; i < c.size(); ++i)
+                    value += c[i] * duals[i];
+                return value > KnapsackPricing::kImproving;
+            });
+            if (pricesOut)
+                break;
+            y = duals;
         }
-        double dualValue = 0;
-        for (size_t i = 0; i < demand.size(); ++i)
-            dualValue += duals[i] * static_cast<double>(std::max<int64_t>(0, demand[i]));
-        // Scaled by the most any bar carries, the duals are feasible: their
-        // value is a bound on the LP optimum whatever the solver's accuracy.
-        if (pricing.upperBound > 1e-12)
-            result.bound = std::max(result.bound, dualValue / pricing.upperBound);
         if (pricing.exact && pricing.bestValue <= KnapsackPricing::kImproving) {
             result.converged = true;
             return result;
         }
-        if ((enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value)) || round + 1 >= maxRounds)
+        // A master within kTailingOff of the integer below stops too: the
+        // last thousandths of a bar can take far more rounds than the rest.
+        if ((enoughAtCeiling && CeilBound(result.bound) >= CeilBound(result.value - kTailingOff)) ||
+            round + 1 >= maxRounds)
             return result;
         if (master.AddColumns(std::move(pricing.columns)) == 0) {
             // Nothing new prices out within the node limit: a deeper
