@@ -45,7 +45,7 @@ protected:
     StopOptimizerDLLFunc stop_ = nullptr;
 };
 
-TEST_F(OptimizerLibrary, ExportsOnlyTheThreeEntryPoints)
+TEST_F(OptimizerLibrary, ExportsOnlyItsEntryPoints)
 {
     // The engine is inside the library but not visible from outside.
     EXPECT_EQ(dlsym(handle_, "_ZN7kalomax9optimizer16COptimizerEngine3RunER10IOptimizerd"), nullptr);
