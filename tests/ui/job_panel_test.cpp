@@ -13,6 +13,7 @@
 #include "ui/list_views.h"
 #include "ui/main_window.h"
 #include "ui/panel_order.h"
+#include "ui_controls.h"
 #include "ui_fixture.h"
 
 class CJobPanelTest : public QObject {
@@ -192,7 +193,7 @@ private slots:
 
         AddOrder(0, "", "1000", "1");
         Edit("jobNameEdit")->setText("Saved job");
-        Control<QPlainTextEdit>("jobDescriptionEdit")->setPlainText("Two lines\nof text");
+        Child<QPlainTextEdit>(m_panel, "jobDescriptionEdit")->setPlainText("Two lines\nof text");
         const std::string path = m_fixture->folder.File("saved.odr", "orders");
         m_fixture->platform.savePaths.push_back(path);
         Click("saveJobButton");
@@ -219,14 +220,14 @@ private slots:
 
     void reuseStubsIsKeptAcrossRuns()
     {
-        QVERIFY(!Control<QCheckBox>("reuseStubsCheck")->isChecked());
-        Control<QCheckBox>("reuseStubsCheck")->setChecked(true);
+        QVERIFY(!Child<QCheckBox>(m_panel, "reuseStubsCheck")->isChecked());
+        Child<QCheckBox>(m_panel, "reuseStubsCheck")->setChecked(true);
         m_window->ShowPanel(kPanelInventory);
         QCOMPARE(m_fixture->folder.settings.values["reuseStubs_LO"], std::string("1"));
         m_window.reset();
         m_window = std::make_unique<CMainWindow>(m_fixture->data);
         m_panel = static_cast<CPanelOrder*>(m_window->ShowPanel(kPanelJob));
-        QVERIFY(Control<QCheckBox>("reuseStubsCheck")->isChecked());
+        QVERIFY(Child<QCheckBox>(m_panel, "reuseStubsCheck")->isChecked());
     }
 
     void aChangeOfUnitShowsAtOnce()
@@ -236,7 +237,7 @@ private slots:
         LengthUnit = 1; // centimetres
         Precision = 1;
         emit m_window->settingsChanged();
-        QCOMPARE(Control<QLabel>("unitLabel")->text(), QString("cm"));
+        QCOMPARE(Child<QLabel>(m_panel, "unitLabel")->text(), QString("cm"));
         QCOMPARE(List()->model()->headerData(COrderModel::LengthColumn, Qt::Horizontal).toString(),
                  QString("Lgth. (cm)"));
         QCOMPARE(List()->model()->index(0, COrderModel::LengthColumn).data().toString(), QString("145.0"));
@@ -254,20 +255,11 @@ private slots:
     }
 
 private:
-    template <typename T>
-    T* Control(const char* name) const
-    {
-        T* child = m_panel->findChild<T*>(QString::fromLatin1(name));
-        if (child == nullptr) {
-            qFatal("no control %s", name);
-        }
-        return child;
-    }
-    QLineEdit* Edit(const char* name) const { return Control<QLineEdit>(name); }
-    QComboBox* Combo() const { return Control<QComboBox>("typeCombo"); }
+    QLineEdit* Edit(const char* name) const { return Child<QLineEdit>(m_panel, name); }
+    QComboBox* Combo() const { return Child<QComboBox>(m_panel, "typeCombo"); }
     COrderListView* List() const { return m_panel->OrderList(); }
     int Rows() const { return List()->model()->rowCount(); }
-    void Click(const char* name) const { Control<QPushButton>(name)->click(); }
+    void Click(const char* name) const { ::Click(m_panel, name); }
     void Fill(int type, const QString& identifier, const QString& length, const QString& quantity) const
     {
         Combo()->setCurrentIndex(type);

@@ -25,24 +25,12 @@
 #include "ui/settings_dialog.h"
 #include "ui/shell_dialogs.h"
 #include "ui/types_of_bars_panel.h"
+#include "ui_controls.h"
 #include "ui_fixture.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-template <typename T>
-T* Child(QWidget* parent, const char* name)
-{
-    T* child = parent->findChild<T*>(QString::fromLatin1(name));
-    if (child == nullptr) {
-        qFatal("no control %s", name);
-    }
-    return child;
-}
-
-void SetText(QWidget* parent, const char* name, const QString& text) { Child<QLineEdit>(parent, name)->setText(text); }
-void Click(QWidget* parent, const char* name) { Child<QPushButton>(parent, name)->click(); }
 
 void Shot(QWidget& widget, const char* name)
 {
