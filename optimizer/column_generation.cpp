@@ -186,13 +186,14 @@ public:
     bool Solve(const std::vector<double>& profit, const std::vector<int64_t>& bounds, int64_t nodeLimit,
                const SearchControl& control)
     {
-        // Small grids: the dynamic programme at once; large ones only when
-        // the branch and bound runs out of nodes.
+        // Small grids and many long pieces (a column around each of them per
+        // round): the dynamic programme at once; other large grids only
+        // when the branch and bound runs out of nodes.
         const double work = GridWork(bounds);
-        if (work <= kQuickGridWork)
+        if (work <= kQuickGridWork || (LongPieces(bounds) >= kManyLongPieces && ShortGridWork(bounds) <= kLongGridWork))
             return SolveOnGrid(profit, bounds, control);
         const bool ok = SolveByBranching(profit, bounds, nodeLimit, control);
-        if (ok && !exact && work <= 1.5e8)
+        if (ok && !exact && work <= kMaxGridWork)
             return SolveOnGrid(profit, bounds, control);
         return ok;
     }
@@ -203,20 +204,37 @@ public:
 
 private:
     static constexpr double kQuickGridWork = 3e6;
+    static constexpr double kMaxGridWork = 1.5e8;
+    static constexpr double kLongGridWork = 5e7;
+    static constexpr size_t kManyLongPieces = 8;
+
+    bool IsLong(size_t i) const { return 2 * gridWeights_[i] > gridCapacity_; }
+
+    // Items asked for of which a bar takes at most one.
+    size_t LongPieces(const std::vector<int64_t>& bounds) const
+    {
+        size_t count = 0;
+        for (size_t i = 0; i < n_ && gridCapacity_ > 0; ++i)
+            if (bounds[i] > 0 && gridWeights_[i] <= gridCapacity_ && IsLong(i))
+                ++count;
+        return count;
+    }
 
     // Work of the dynamic programme (capacity x pieces after binary
-    // splitting), infinite when the lengths are not on a grid.
-    double GridWork(const std::vector<int64_t>& bounds) const
+    // splitting), infinite when the lengths are not on a grid. The long
+    // pieces count for a pricing that does not take them apart.
+    double GridWork(const std::vector<int64_t>& bounds, bool withLong = true) const
     {
         if (gridCapacity_ <= 0)
             return std::numeric_limits<double>::infinity();
         double chunks = 0;
         for (size_t i = 0; i < n_; ++i)
-            if (bounds[i] > 0 && gridWeights_[i] > 0 && gridWeights_[i] <= gridCapacity_)
+            if (bounds[i] > 0 && gridWeights_[i] > 0 && gridWeights_[i] <= gridCapacity_ && (withLong || !IsLong(i)))
                 chunks += std::floor(std::log2(static_cast<double>(
                               std::min<int64_t>(bounds[i], gridCapacity_ / gridWeights_[i])))) + 1;
         return chunks * static_cast<double>(gridCapacity_ + 1);
     }
+    double ShortGridWork(const std::vector<int64_t>& bounds) const { return GridWork(bounds, false); }
 
     bool SolveOnGrid(const std::vector<double>& profit, const std::vector<int64_t>& bounds,
                      const SearchControl& control)
@@ -225,10 +243,17 @@ private:
             size_t item;
             int64_t copies;
         };
-        std::vector<Chunk> chunks;
+        // A bar takes at most one of the long pieces (over half its length):
+        // the best bars of the others for every length give the best bar
+        // around each long piece in one go.
+        std::vector<Chunk> chunks, longChunks;
         for (size_t i = 0; i < n_; ++i) {
             if (!(profit[i] > 1e-12) || bounds[i] <= 0 || gridWeights_[i] <= 0 || gridWeights_[i] > gridCapacity_)
                 continue;
+            if (IsLong(i)) {
+                longChunks.push_back({i, 1});
+                continue;
+            }
             int64_t left = std::min<int64_t>(bounds[i], gridCapacity_ / gridWeights_[i]);
             for (int64_t k = 1; left > 0; k *= 2) {
                 const int64_t take = std::min(k, left);
@@ -236,45 +261,79 @@ private:
                 left -= take;
             }
         }
+        // The most value within each length, chunk by chunk, into a second
+        // array (no dependence between lengths: the loop vectorizes); every
+        // cell of the work areas is written, so they are kept, not cleared.
         const size_t width = static_cast<size_t>(gridCapacity_) + 1;
-        std::vector<double> value(width, 0);
-        std::vector<uint8_t> taken(chunks.size() * width, 0);
+        value_.assign(width, 0);
+        next_.resize(width);
+        taken_.resize(chunks.size() * width);
         for (size_t t = 0; t < chunks.size(); ++t) {
             if (t % 16 == 0 && control.StopRequested())
                 return false;
-            const int64_t w = gridWeights_[chunks[t].item] * chunks[t].copies;
+            const size_t w = static_cast<size_t>(gridWeights_[chunks[t].item] * chunks[t].copies);
             const double p = profit[chunks[t].item] * static_cast<double>(chunks[t].copies);
-            uint8_t* row = taken.data() + t * width;
-            for (int64_t c = gridCapacity_; c >= w; --c)
-                if (value[c - w] + p > value[c] + 1e-15) {
-                    value[c] = value[c - w] + p;
-                    row[c] = 1;
-                }
+            const double* before = value_.data();
+            double* after = next_.data();
+            uint8_t* row = taken_.data() + t * width;
+            std::copy(before, before + w, after);
+            std::fill(row, row + w, uint8_t{0});
+            for (size_t c = w; c < width; ++c) {
+                const double with = before[c - w] + p;
+                const bool take = with > before[c] + 1e-15;
+                after[c] = take ? with : before[c];
+                row[c] = take;
+            }
+            value_.swap(next_);
         }
-        // The best bar, and a few more nearly as good ones from other
-        // lengths used, as further columns.
-        std::vector<int64_t> ends(width);
-        std::iota(ends.begin(), ends.end(), 0);
-        std::partial_sort(ends.begin(), ends.begin() + std::min<std::ptrdiff_t>(static_cast<std::ptrdiff_t>(width), 256),
-                          ends.end(), [&](int64_t a, int64_t b) { return value[a] > value[b]; });
-        bestValue = value[ends[0]];
-        exact = true;
-        upperBound = std::max(bestValue, kImproving);
-        columns.clear();
-        std::set<std::vector<int32_t>> seen;
-        for (size_t e = 0; e < std::min<size_t>(width, 256) && columns.size() < kColumnsPerRound; ++e) {
-            if (value[ends[e]] <= kImproving)
-                break;
-            std::vector<int32_t> pieces(n_, 0);
-            int64_t c = ends[e];
+        const std::vector<double>& value = value_;
+        const std::vector<uint8_t>& taken = taken_;
+        // Adds the pieces of the best bar within c.
+        auto trace = [&](int64_t c, std::vector<int32_t>& pieces) {
             for (size_t t = chunks.size(); t-- > 0;)
                 if (taken[t * width + static_cast<size_t>(c)]) {
                     pieces[chunks[t].item] += static_cast<int32_t>(chunks[t].copies);
                     c -= gridWeights_[chunks[t].item] * chunks[t].copies;
                 }
-            if (seen.insert(pieces).second)
-                columns.insert(columns.begin(), std::move(pieces)); // best last
+        };
+        // Bars without a long piece: the best one and a few more nearly as
+        // good ones from other lengths used. Bars with one: the best around
+        // each long piece. The columns are those that price out, best last.
+        std::vector<std::pair<double, std::vector<int32_t>>> found;
+        const size_t tops = std::min<size_t>(width, 256);
+        std::vector<int64_t> ends(width);
+        std::iota(ends.begin(), ends.end(), 0);
+        std::partial_sort(ends.begin(), ends.begin() + static_cast<std::ptrdiff_t>(tops), ends.end(),
+                          [&](int64_t a, int64_t b) { return value[a] > value[b]; });
+        bestValue = value[ends[0]];
+        for (size_t e = 0; e < tops && found.size() < kColumnsPerRound && value[ends[e]] > kImproving; ++e) {
+            std::vector<int32_t> pieces(n_, 0);
+            trace(ends[e], pieces);
+            found.push_back({value[ends[e]], std::move(pieces)});
         }
+        std::vector<std::pair<double, size_t>> around;
+        for (const Chunk& chunk : longChunks) {
+            const double v = profit[chunk.item] + value[static_cast<size_t>(gridCapacity_ - gridWeights_[chunk.item])];
+            bestValue = std::max(bestValue, v);
+            if (v > kImproving)
+                around.push_back({v, chunk.item});
+        }
+        std::sort(around.begin(), around.end(), std::greater<>());
+        around.resize(std::min(around.size(), kLongColumnsPerRound));
+        for (const auto& [v, item] : around) {
+            std::vector<int32_t> pieces(n_, 0);
+            trace(gridCapacity_ - gridWeights_[item], pieces);
+            pieces[item] = 1;
+            found.push_back({v, std::move(pieces)});
+        }
+        exact = true;
+        upperBound = std::max(bestValue, kImproving);
+        std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+        columns.clear();
+        std::set<std::vector<int32_t>> seen;
+        for (auto& [v, pieces] : found)
+            if (seen.insert(pieces).second)
+                columns.push_back(std::move(pieces));
         return true;
     }
 
@@ -336,6 +395,7 @@ public:
 
 private:
     static constexpr size_t kColumnsPerRound = 8;
+    static constexpr size_t kLongColumnsPerRound = 64;
 
     double Bound(size_t s, double room) const
     {
@@ -394,6 +454,8 @@ private:
     std::vector<int64_t> count_;
     std::vector<double> ratio_, profit_, weight_, prefixWeight_, prefixProfit_;
     std::vector<int32_t> current_, best_;
+    std::vector<double> value_, next_; // work areas of the dynamic programme
+    std::vector<uint8_t> taken_;
     int64_t nodes_ = 0, nodeLimit_ = 0;
     const SearchControl* control_ = nullptr;
     bool aborted_ = false;
@@ -426,6 +488,7 @@ public:
         model_.setLogLevel(0);
         model_.messageHandler()->setLogLevel(0);
         model_.resize(static_cast<int>(problem.pieceLengths.size()), 0);
+        AddExchanges();
         SetDemand(problem.demand);
     }
 
@@ -440,7 +503,7 @@ public:
         }
         demand_ = demand;
         for (size_t j = 0; j < columns_.size(); ++j)
-            model_.setColumnUpper(static_cast<int>(j), Fits(columns_[j]) ? COIN_DBL_MAX : 0.0);
+            model_.setColumnUpper(static_cast<int>(exchanges_ + j), Fits(columns_[j]) ? COIN_DBL_MAX : 0.0);
         demandChanged_ = true;
         // A layout of one item per item keeps the LP feasible.
         const double capacity = problem_.kinds[0].length + problem_.sawThickness;
@@ -507,7 +570,7 @@ public:
 
     double Value() const { return model_.objectiveValue(); }
     const std::vector<std::vector<int32_t>>& Columns() const { return columns_; }
-    double ColumnValue(size_t j) const { return model_.getColSolution()[j]; }
+    double ColumnValue(size_t j) const { return model_.getColSolution()[exchanges_ + j]; }
     std::vector<double> Duals() const
     {
         std::vector<double> duals(problem_.pieceLengths.size(), 0);
@@ -518,8 +581,31 @@ public:
     }
 
 private:
+    // Free columns that hand a piece over to the next shorter item: any bar
+    // can cut the shorter piece in place of the longer one, so some optimal
+    // duals fall with the length; the LP keeps to such duals and needs far
+    // fewer rounds.
+    void AddExchanges()
+    {
+        const size_t n = problem_.pieceLengths.size();
+        std::vector<int> starts{0}, rows;
+        std::vector<double> elements;
+        for (size_t i = 0; i + 1 < n; ++i) {
+            if (!(problem_.pieceLengths[i] >= problem_.pieceLengths[i + 1]))
+                continue;
+            rows.insert(rows.end(), {static_cast<int>(i), static_cast<int>(i + 1)});
+            elements.insert(elements.end(), {-1.0, 1.0});
+            starts.push_back(static_cast<int>(rows.size()));
+        }
+        exchanges_ = starts.size() - 1;
+        const std::vector<double> lower(exchanges_, 0.0), upper(exchanges_, COIN_DBL_MAX), cost(exchanges_, 0.0);
+        model_.addColumns(static_cast<int>(exchanges_), lower.data(), upper.data(), cost.data(), starts.data(),
+                          rows.data(), elements.data());
+    }
+
     const CuttingProblem& problem_;
     ClpSimplex model_;
+    size_t exchanges_ = 0; // the first columns of the model
     std::set<std::vector<int32_t>> known_;
     bool Fits(const std::vector<int32_t>& pieces) const
     {
@@ -632,6 +718,27 @@ GenerationResult Generate(MasterProblem& master, KnapsackPricing& pricing, const
     }
 }
 
+// `pieces` trimmed to what `rest` still asks for; a piece no longer asked
+// for gives its place to the next shorter one that is (items run longest
+// first), as the master's exchange columns assume.
+std::vector<int32_t> Trimmed(const std::vector<int32_t>& pieces, const std::vector<int64_t>& rest)
+{
+    std::vector<int32_t> trimmed(pieces.size(), 0);
+    for (size_t i = 0; i < pieces.size(); ++i)
+        trimmed[i] = static_cast<int32_t>(std::min<int64_t>(pieces[i], std::max<int64_t>(0, rest[i])));
+    size_t next = 0;
+    for (size_t i = 0; i < pieces.size(); ++i)
+        for (int32_t k = trimmed[i]; k < pieces[i]; ++k) {
+            next = std::max(next, i + 1);
+            while (next < pieces.size() && trimmed[next] >= rest[next])
+                ++next;
+            if (next == pieces.size())
+                return trimmed;
+            ++trimmed[next];
+        }
+    return trimmed;
+}
+
 // Puts `count` bars of `pieces` into the plan, trimmed to what `rest` still
 // asks for. Returns the bars added.
 int64_t FixColumn(const std::vector<int32_t>& pieces, int64_t count, std::vector<int64_t>& rest, Plan& plan)
@@ -648,9 +755,7 @@ int64_t FixColumn(const std::vector<int32_t>& pieces, int64_t count, std::vector
         added += full;
     }
     for (int64_t c = full; c < count; ++c) {
-        std::vector<int32_t> trimmed(pieces.size(), 0);
-        for (size_t i = 0; i < pieces.size(); ++i)
-            trimmed[i] = static_cast<int32_t>(std::min<int64_t>(pieces[i], std::max<int64_t>(0, rest[i])));
+        std::vector<int32_t> trimmed = Trimmed(pieces, rest);
         if (PieceCount(trimmed) == 0)
             break;
         for (size_t i = 0; i < pieces.size(); ++i)

@@ -77,6 +77,9 @@ INSTANTIATE_TEST_SUITE_P(
         BoundCase{"LayoutsBeatTheSizes", OneLength(100, {{40, 5}}), 2, 3},
         // Three pieces of 333.5 and two saw cuts of 0.25 are 1001: two a bar.
         BoundCase{"SawCutsOffTheGrid", OneLength(1000.5, {{333.5, 7}, {250.125, 2}}, 0.25), 3, 4},
+        // Nine bars around the pieces of 55, each with room for one 30 or
+        // two 21: the LP needs 10.5 bars where the sizes say 10.
+        BoundCase{"RoomAroundLongPieces", OneLength(100, {{55, 9}, {30, 9}, {21, 9}}), 10, 11},
         BoundCase{"Empty", OneLength(6000, {{7000, 0}}), 0, 0}),
     [](const testing::TestParamInfo<BoundCase>& info) { return std::string(info.param.name); });
 
