@@ -1,5 +1,6 @@
 #include "column_generation.h"
 
+#include "exact_packing.h"
 #include "plan_score.h"
 
 #include <algorithm>
@@ -476,6 +477,8 @@ constexpr int kDiveRoundsQuick = 100;
 constexpr int kDiveRounds = 25;
 // Levels of a dive (LP solves from its start) where a discrepancy may be spent.
 constexpr int kBranchLevels = 100;
+// Steps of the exact packing after each round of discrepancies.
+constexpr int64_t kExactPackingSteps = 30000000;
 
 #if defined(KALOMAX_HAVE_CLP)
 
@@ -840,6 +843,35 @@ public:
         return best_;
     }
 
+    // While the best plan is one bar above the bound, looks for a plan on
+    // the bound among the bars of least reduced cost at the duals of the
+    // whole demand, within `steps`.
+    std::optional<Plan> PackExactly(int64_t steps)
+    {
+        if (Done() || target_ - 1 > goal_)
+            return best_;
+        master_.SetDemand(problem_.demand);
+        const bool quick = pricing_.IsQuick(problem_.demand);
+        const GenerationResult lp = Generate(master_, pricing_, problem_.demand, !quick, control_,
+                                             quick ? kDiveRoundsQuick : kDiveRounds, false);
+        ++nodes_;
+        std::vector<double> values = master_.Duals();
+        if (lp.stopped || !lp.solved || !pricing_.Solve(values, problem_.demand, kPricingNodes, control_)) {
+            aborted_ = true;
+            return best_;
+        }
+        // Scaled by the most any bar carries, the duals are feasible.
+        for (double& v : values)
+            v /= std::max(1.0, pricing_.upperBound);
+        PackingResult packed = PackOnBars(problem_, problem_.demand, goal_, values, steps, control_);
+        if (packed.outcome == PackingResult::Outcome::Found) {
+            Node node{std::vector<int64_t>(problem_.demand.size(), 0), std::move(packed.plan), 0};
+            node.bars = BarCount(node.plan);
+            Record(node);
+        }
+        return best_;
+    }
+
     int64_t Nodes() const { return nodes_; }
 
     // Whether another run with more discrepancies can find something new.
@@ -852,7 +884,8 @@ private:
         int64_t bars = 0;
     };
 
-    bool Exhausted() const { return aborted_ || target_ <= goal_ || nodes_ >= nodeLimit_; }
+    bool Done() const { return aborted_ || target_ <= goal_; }
+    bool Exhausted() const { return Done() || nodes_ >= nodeLimit_; }
 
     void Record(Node& node)
     {
@@ -1122,6 +1155,7 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
                 for (int d = 1; diver.MayGoOn() && !control.ShouldEnd(); ++d) {
                     consider(diver.Run(d, diver.Nodes() + 100));
                     consider(diver.RandomDives(random, std::max<int64_t>(kRandomDiveNodes, diver.Nodes() / 4)));
+                    consider(diver.PackExactly(kExactPackingSteps));
                 }
             }
         } catch (...) {

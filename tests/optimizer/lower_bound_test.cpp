@@ -22,18 +22,6 @@ using namespace std::chrono_literals;
 using optimizer::COptimizerEngine;
 using optimizer::CuttingProblem;
 
-CuttingProblem OneLength(double length, std::vector<std::pair<double, int64_t>> pieces, double sawThickness = 0)
-{
-    CuttingProblem problem;
-    for (const auto& [piece, demand] : pieces) {
-        problem.pieceLengths.push_back(piece);
-        problem.demand.push_back(demand);
-    }
-    problem.kinds.push_back(optimizer::BarKind{length, optimizer::kUnlimited, 0});
-    problem.sawThickness = sawThickness;
-    return problem;
-}
-
 optimizer::LowerBound Bound(const CuttingProblem& problem)
 {
     std::atomic<bool> stop{false};

@@ -2,10 +2,13 @@
 #ifndef KALOMAX_TESTS_OPTIMIZER_TEST_JOBS_H
 #define KALOMAX_TESTS_OPTIMIZER_TEST_JOBS_H
 
+#include "cutting_problem.h"
 #include "fake_optimizer.h"
 
 #include <cstdint>
 #include <random>
+#include <utility>
+#include <vector>
 
 namespace kalomax::test {
 
@@ -37,6 +40,21 @@ inline FakeOptimizer LargeJob(int32_t types = 6, int items = 45)
                      20 + static_cast<int32_t>(random() % 60), "ID" + std::to_string(item % 7));
     }
     return job;
+}
+
+// Bars of one length that can be bought without limit; pieces as length
+// and demand.
+inline optimizer::CuttingProblem OneLength(double length, std::vector<std::pair<double, int64_t>> pieces,
+                                           double sawThickness = 0)
+{
+    optimizer::CuttingProblem problem;
+    for (const auto& [piece, demand] : pieces) {
+        problem.pieceLengths.push_back(piece);
+        problem.demand.push_back(demand);
+    }
+    problem.kinds.push_back(optimizer::BarKind{length, optimizer::kUnlimited, 0});
+    problem.sawThickness = sawThickness;
+    return problem;
 }
 
 } // namespace kalomax::test
