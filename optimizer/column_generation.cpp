@@ -477,8 +477,10 @@ constexpr int kDiveRoundsQuick = 100;
 constexpr int kDiveRounds = 25;
 // Levels of a dive (LP solves from its start) where a discrepancy may be spent.
 constexpr int kBranchLevels = 100;
-// Steps of the exact packing after each round of discrepancies.
-constexpr int64_t kExactPackingSteps = 30000000;
+// Steps of the exact packing after the first dive; each further try after
+// a round of discrepancies may take four times as many, up to the limit.
+constexpr int64_t kExactPackingSteps = 2000000;
+constexpr int64_t kMaxExactPackingSteps = 400000000;
 
 #if defined(KALOMAX_HAVE_CLP)
 
@@ -1152,10 +1154,14 @@ Plan ColumnGenerationSearch::Improve(const CuttingProblem& problem, const Plan& 
                 Diver diver(problem, master, pricing, bound_.bars, bars(), control);
                 consider(diver.Run(0, kDiveNodes));
                 std::mt19937 random(0x5eed1234u);
-                for (int d = 1; diver.MayGoOn() && !control.ShouldEnd(); ++d) {
+                int64_t packingSteps = kExactPackingSteps;
+                for (int d = 1; !control.ShouldEnd(); ++d) {
+                    consider(diver.PackExactly(packingSteps));
+                    packingSteps = std::min(4 * packingSteps, kMaxExactPackingSteps);
+                    if (!diver.MayGoOn())
+                        break;
                     consider(diver.Run(d, diver.Nodes() + 100));
                     consider(diver.RandomDives(random, std::max<int64_t>(kRandomDiveNodes, diver.Nodes() / 4)));
-                    consider(diver.PackExactly(kExactPackingSteps));
                 }
             }
         } catch (...) {
