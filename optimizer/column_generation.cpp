@@ -191,7 +191,7 @@ public:
         // round): the dynamic programme at once; other large grids only
         // when the branch and bound runs out of nodes.
         const double work = GridWork(bounds);
-        if (work <= kQuickGridWork || (LongPieces(bounds) >= kManyLongPieces && ShortGridWork(bounds) <= kLongGridWork))
+        if (work <= kQuickGridWork || (LongPieces(bounds) >= kManyLongPieces && GridWork(bounds, false) <= kLongGridWork))
             return SolveOnGrid(profit, bounds, control);
         const bool ok = SolveByBranching(profit, bounds, nodeLimit, control);
         if (ok && !exact && work <= kMaxGridWork)
@@ -235,7 +235,6 @@ private:
                               std::min<int64_t>(bounds[i], gridCapacity_ / gridWeights_[i])))) + 1;
         return chunks * static_cast<double>(gridCapacity_ + 1);
     }
-    double ShortGridWork(const std::vector<int64_t>& bounds) const { return GridWork(bounds, false); }
 
     bool SolveOnGrid(const std::vector<double>& profit, const std::vector<int64_t>& bounds,
                      const SearchControl& control)
